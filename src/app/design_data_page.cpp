@@ -1,0 +1,61 @@
+#include "app/design_data_page.h"
+
+#include "ui/twips.h"
+
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+QPushButton* documentButton(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+} // namespace
+
+DesignDataPage::DesignDataPage(QWidget* parent)
+    : QWidget(parent)
+{
+    for (int i = 0; i < 3; ++i) {
+        auto* document = new QTextEdit(this);
+        document->setObjectName(QStringLiteral("RichTextBox1(%1)").arg(i));
+        document->setReadOnly(true);
+        document->setHtml(designDocumentHtml(static_cast<DesignDocument>(i)));
+        ui::placeOnPage(document, 120, 480, 6600, 5760);
+        m_documents[i] = document;
+    }
+    m_documents[0]->setAccessibleName(QStringLiteral("Transformer full-load currents"));
+    m_documents[1]->setAccessibleName(QStringLiteral("Motor full-load currents"));
+    m_documents[2]->setAccessibleName(QStringLiteral("Conductor ampacities"));
+
+    struct Choice
+    {
+        const char* name;
+        QString caption;
+        DesignDocument document;
+    };
+    const Choice choices[] = {
+        {"cmdTransfomers", QStringLiteral("Transfomers"), DesignDocument::Transformers},
+        {"cmdMotors", QStringLiteral("Motors"), DesignDocument::Motors},
+        {"cmdWires", QStringLiteral("Wire Ampacities"), DesignDocument::WireAmpacities},
+    };
+    int top = 480;
+    for (const Choice& choice : choices) {
+        QPushButton* button = documentButton(choice.name, choice.caption, this);
+        ui::placeOnPage(button, 6900, top, 1680, 375);
+        connect(button, &QPushButton::clicked, this,
+            [this, document = choice.document] { showDocument(document); });
+        top += 480;
+    }
+    showDocument(DesignDocument::WireAmpacities);
+}
+
+void DesignDataPage::showDocument(DesignDocument document)
+{
+    const int shown = static_cast<int>(document);
+    for (int i = 0; i < 3; ++i)
+        m_documents[i]->setVisible(i == shown);
+}

@@ -1,0 +1,54 @@
+#include "app/introduction_page.h"
+
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QSvgWidget>
+#include <QToolBar>
+
+namespace {
+
+QSvgWidget* picture(
+    const char* name, const QString& file, const QString& description, QWidget* parent)
+{
+    auto* widget = new QSvgWidget(file, parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setAccessibleName(description);
+    return widget;
+}
+
+} // namespace
+
+IntroductionPage::IntroductionPage(QWidget* parent)
+    : QWidget(parent)
+{
+    ui::placeOnPage(
+        picture("Image1", QStringLiteral(":/artwork/banner.svg"), QStringLiteral("Tavilon"), this),
+        240, 480, 8160, 1080);
+    ui::placeOnPage(picture("Image4", QStringLiteral(":/artwork/distribution.svg"),
+                        QStringLiteral("Electrical distribution equipment"), this),
+        240, 2040, 4200, 3600);
+    ui::placeOnPage(picture("Image2", QStringLiteral(":/artwork/logo.svg"),
+                        QStringLiteral("Tavilon logo"), this),
+        5760, 2280, 1440, 1440);
+
+    // The toolbar's one button is keyed "About"; its picture comes from the image list.
+    auto* toolbar = new QToolBar(this);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setIconSize(QSize(79, 25));
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar->setMovable(false);
+    auto* about = toolbar->addAction(
+        QIcon(QStringLiteral(":/artwork/about_button.svg")), QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("About"));
+    about->setToolTip(QStringLiteral("About Tavilon"));
+    connect(about, &QAction::triggered, this, &IntroductionPage::aboutRequested);
+    ui::placeOnPage(toolbar, 5760, 4320, 1440, 510);
+
+    auto* exit = new QPushButton(QStringLiteral("Exit "), this);
+    exit->setObjectName(QStringLiteral("cmdExit(1)"));
+    exit->setAccessibleName(QStringLiteral("Exit"));
+    connect(exit, &QPushButton::clicked, this, &IntroductionPage::exitRequested);
+    ui::placeOnPage(exit, 5760, 5280, 1440, 375);
+}

@@ -1,0 +1,89 @@
+#include "app/main_window.h"
+
+#include "app/about_window.h"
+#include "app/design_data_page.h"
+#include "app/introduction_page.h"
+#include "app/voltage_drop_settings.h"
+#include "conduit/conduit_sizer_page.h"
+#include "fault/short_circuit_page.h"
+#include "ui/activation_watcher.h"
+#include "ui/twips.h"
+#include "voltage_drop/results_history.h"
+#include "voltage_drop/voltage_drop_page.h"
+
+#include <QSvgWidget>
+#include <QTabBar>
+#include <QTabWidget>
+
+MainWindow::MainWindow(VoltageDropSettings& settings, QWidget* parent)
+    : QWidget(parent)
+    , m_settings(settings)
+{
+    setObjectName(QStringLiteral("Rudu_Vovor"));
+    setWindowTitle(QStringLiteral("Tavilon   "));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(ui::twips(8730), ui::twips(6810));
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    ui::place(m_tabs, 0, 120, 8730, 6390);
+
+    m_history = new ResultsHistory(this);
+
+    m_voltageDrop = new VoltageDropPage(m_settings, m_history);
+    m_conduitSizer = new ConduitSizerPage;
+    m_shortCircuit = new ShortCircuitPage;
+    m_designData = new DesignDataPage;
+    m_introduction = new IntroductionPage;
+    m_tabs->addTab(m_voltageDrop, QStringLiteral("Voltage Drop"));
+    m_tabs->addTab(m_conduitSizer, QStringLiteral("Conduit Sizer"));
+    m_tabs->addTab(m_shortCircuit, QStringLiteral("Short Circuit"));
+    m_tabs->addTab(m_designData, QStringLiteral("Design Data"));
+    m_tabs->addTab(m_introduction, QStringLiteral("Introduction"));
+    m_tabs->setCurrentIndex(IntroductionTab);
+
+    // Above the tab control, beside the tab strip; hidden on the Introduction page.
+    m_logo = new QSvgWidget(QStringLiteral(":/artwork/tavilon.svg"), this);
+    m_logo->setObjectName(QStringLiteral("pictLogo"));
+    m_logo->setAccessibleName(QStringLiteral("Tavilon"));
+    ui::place(m_logo, 7960, 720, 540, 540);
+    m_logo->hide();
+
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
+    connect(m_tabs->tabBar(), &QTabBar::tabBarDoubleClicked, this, [this] {
+        if (m_tabs->currentIndex() == VoltageDropTab)
+            m_voltageDrop->focusLoad();
+    });
+    connect(m_introduction, &IntroductionPage::aboutRequested, this, &MainWindow::showAbout);
+    connect(m_introduction, &IntroductionPage::exitRequested, this, &QWidget::close);
+    connect(new ui::ActivationWatcher(this), &ui::ActivationWatcher::activated, this,
+        &MainWindow::activate);
+}
+
+void MainWindow::showAbout()
+{
+    if (!m_about)
+        m_about = new AboutWindow;
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void MainWindow::pageChanged(int index)
+{
+    if (index == VoltageDropTab)
+        m_voltageDrop->focusLoad();
+    const QString caption = m_tabs->tabText(index);
+    m_logo->setVisible(caption != QLatin1String("Introduction"));
+    m_logo->raise();
+    if (caption == QLatin1String("Short Circuit"))
+        m_shortCircuit->movePanelHome();
+}
+
+void MainWindow::activate()
+{
+    m_voltageDrop->focusLoad();
+    m_settings.fillUnsetDefaults();
+    m_voltageDrop->selectDefaultWireSize();
+    m_voltageDrop->setCalcSheetEnabled(m_settings.ResultReady);
+}

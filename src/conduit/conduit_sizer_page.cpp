@@ -1,0 +1,5 @@
+#include "conduit/conduit_sizer_page.h"
+
+ConduitSizerPage::ConduitSizerPage(QWidget* parent)
+    : QWidget(parent)
+{ }

@@ -1,0 +1,45 @@
+#include "ui/focus.h"
+
+#include <QEvent>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+class FocusInFilter : public QObject
+{
+public:
+    FocusInFilter(QWidget* widget, std::function<void()> action)
+        : QObject(widget)
+        , m_action(std::move(action))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            m_action();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
+
+void onFocusIn(QWidget* widget, std::function<void()> action)
+{
+    new FocusInFilter(widget, std::move(action));
+}
+
+void giveFocus(QWidget* widget)
+{
+    if (widget->isVisible() && widget->isEnabled())
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace ui

@@ -1,0 +1,88 @@
+#include "voltage_drop/results_history.h"
+
+#include "ui/twips.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QTextDocument>
+
+ResultsHistory::ResultsHistory(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ResultsHistory"));
+    // The row spans the strip below the tab control; its buttons sit at their designed
+    // window positions relative to the strip's top left (120, 6540).
+    ui::place(this, 120, 6540, 840 * kSlots, 255);
+    m_group = new QButtonGroup(this);
+    for (int i = 0; i < kSlots; ++i) {
+        auto* button = new QRadioButton(QStringLiteral("Option%1").arg(i + 1), this);
+        button->setObjectName(QStringLiteral("rbVDResults(%1)").arg(i));
+        ui::place(button, 840 * i, 0, 855, 255);
+        button->hide();
+        m_group->addButton(button, i);
+        m_buttons[i] = button;
+
+        auto* holder = new QTextDocument(this);
+        holder->setObjectName(QStringLiteral("txtVDResults(%1)").arg(i));
+        m_contents[i] = holder;
+    }
+    connect(m_group, &QButtonGroup::idToggled, this, [this](int slot, bool checked) {
+        if (checked)
+            emit picked(slot);
+    });
+    // A click on the slot already selected changes nothing but shows its content again.
+    connect(m_group, &QButtonGroup::idPressed, this,
+        [this](int slot) { m_pressedWasSelected = m_buttons[slot]->isChecked(); });
+    connect(m_group, &QButtonGroup::idClicked, this, [this](int slot) {
+        if (m_pressedWasSelected)
+            emit picked(slot);
+        m_pressedWasSelected = false;
+    });
+}
+
+bool ResultsHistory::isInUse(int slot) const
+{
+    return !m_buttons[slot]->isHidden();
+}
+
+void ResultsHistory::setInUse(int slot, bool inUse)
+{
+    m_buttons[slot]->setHidden(!inUse);
+}
+
+void ResultsHistory::hideAll()
+{
+    for (QRadioButton* button : m_buttons)
+        button->hide();
+}
+
+QString ResultsHistory::caption(int slot) const
+{
+    return m_buttons[slot]->text();
+}
+
+void ResultsHistory::setCaption(int slot, const QString& caption)
+{
+    m_buttons[slot]->setText(caption);
+    m_buttons[slot]->setAccessibleName(caption);
+}
+
+QString ResultsHistory::content(int slot) const
+{
+    return m_contents[slot]->toHtml();
+}
+
+void ResultsHistory::setContent(int slot, const QString& html)
+{
+    m_contents[slot]->setHtml(html);
+}
+
+int ResultsHistory::selected() const
+{
+    return m_group->checkedId();
+}
+
+void ResultsHistory::select(int slot)
+{
+    m_buttons[slot]->setChecked(true);
+}

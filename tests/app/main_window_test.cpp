@@ -1,0 +1,272 @@
+#include "app/main_window.h"
+#include "app/voltage_drop_settings.h"
+#include "message_box_catcher.h"
+#include "test_main.h"
+#include "ui/message_box.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensOnIntroduction();
+    void logoFollowsThePage();
+    void firstActivationFillsDefaults();
+    void activationKeepsChosenSettings();
+    void closingAMessageBoxIsNoActivation();
+    void designDataShowsOneDocument_data();
+    void designDataShowsOneDocument();
+    void designDocumentsHoldTheTables();
+    void aboutIsModelessAndClosesWithOk();
+    void aboutClosesWithEscape();
+    void exitClosesTheWindow();
+
+private:
+    void showWindow();
+    QTabWidget* tabs() const { return m_window->findChild<QTabWidget*>(QStringLiteral("SSTab1")); }
+    QWidget* logo() const { return m_window->findChild<QWidget*>(QStringLiteral("pictLogo")); }
+    QTextEdit* document(int i) const
+    {
+        return m_window->findChild<QTextEdit*>(QStringLiteral("RichTextBox1(%1)").arg(i));
+    }
+    QPushButton* button(const char* name) const
+    {
+        return m_window->findChild<QPushButton*>(QLatin1String(name));
+    }
+    QAction* aboutAction() const { return m_window->findChild<QAction*>(QStringLiteral("About")); }
+    static QWidget* topLevel(const QString& name)
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == name && window->isVisible())
+                return window;
+        return nullptr;
+    }
+
+    VoltageDropSettings m_settings;
+    QPointer<MainWindow> m_window;
+};
+
+void MainWindowTest::init()
+{
+    m_settings = {};
+    m_window = new MainWindow(m_settings);
+}
+
+void MainWindowTest::cleanup()
+{
+    delete m_window;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        delete window;
+}
+
+void MainWindowTest::showWindow()
+{
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void MainWindowTest::opensOnIntroduction()
+{
+    showWindow();
+    QCOMPARE(m_window->objectName(), QStringLiteral("Rudu_Vovor"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tavilon   "));
+    QCOMPARE(m_window->size(), QSize(582, 454));
+    QCOMPARE(tabs()->count(), 5);
+    const QStringList captions {
+        "Voltage Drop", "Conduit Sizer", "Short Circuit", "Design Data", "Introduction"};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(tabs()->tabText(i), captions[i]);
+    QCOMPARE(tabs()->currentIndex(), 4);
+    QVERIFY(!logo()->isVisible());
+    QCOMPARE(button("cmdExit(1)")->text(), QStringLiteral("Exit "));
+    QVERIFY(aboutAction());
+    for (int i = 0; i < 10; ++i) {
+        QWidget* slot = m_window->findChild<QWidget*>(QStringLiteral("rbVDResults(%1)").arg(i));
+        QVERIFY(slot);
+        QVERIFY(slot->isHidden());
+        QVERIFY(m_window->findChild<QObject*>(QStringLiteral("txtVDResults(%1)").arg(i)));
+    }
+}
+
+void MainWindowTest::logoFollowsThePage()
+{
+    showWindow();
+    for (int page : {0, 1, 2, 3}) {
+        tabs()->setCurrentIndex(page);
+        QVERIFY2(logo()->isVisible(), qPrintable(tabs()->tabText(page)));
+    }
+    tabs()->setCurrentIndex(4);
+    QVERIFY(!logo()->isVisible());
+
+    // By mouse, as the user changes page.
+    QTabBar* bar = tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    QCOMPARE(tabs()->currentIndex(), 1);
+    QVERIFY(logo()->isVisible());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(4).center());
+    QVERIFY(!logo()->isVisible());
+}
+
+void MainWindowTest::firstActivationFillsDefaults()
+{
+    QCOMPARE(m_settings.PowerFactor, 0.0);
+    showWindow();
+    QCOMPARE(m_settings.PowerFactor, 100.0);
+    QCOMPARE(m_settings.SetsPerPhase, 1);
+    QCOMPARE(QString::fromStdString(m_settings.TempRating), QStringLiteral("75 C"));
+    QCOMPARE(QString::fromStdString(m_settings.WireMaterial), QStringLiteral("cooper"));
+    QCOMPARE(QString::fromStdString(m_settings.ConduitType), QStringLiteral("Steel"));
+    QVERIFY(!m_settings.ResultReady);
+    QVERIFY(!button("btnCalc_Sheet")->isEnabled());
+}
+
+void MainWindowTest::activationKeepsChosenSettings()
+{
+    showWindow();
+    m_settings.TempRating = "90 C";
+    m_settings.WireMaterial = "aluminum";
+    m_settings.ConduitType = "PVC";
+
+    // Going to the About window and back is an activation; only unset settings are filled.
+    m_window->showAbout();
+    QWidget* about = topLevel(QStringLiteral("AboutRudu_Vovor"));
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    m_settings.PowerFactor = 0;
+    about->close();
+    m_window->activateWindow();
+    QTRY_COMPARE(m_settings.PowerFactor, 100.0);
+    QCOMPARE(QString::fromStdString(m_settings.TempRating), QStringLiteral("90 C"));
+    QCOMPARE(QString::fromStdString(m_settings.WireMaterial), QStringLiteral("aluminum"));
+    QCOMPARE(QString::fromStdString(m_settings.ConduitType), QStringLiteral("PVC"));
+}
+
+void MainWindowTest::closingAMessageBoxIsNoActivation()
+{
+    showWindow();
+    m_settings.PowerFactor = 0;
+    MessageBoxCatcher catcher;
+    QWindow* activeWhileOpen = nullptr;
+    catcher.setOnOpen([&] { activeWhileOpen = QGuiApplication::focusWindow(); });
+    ui::showMessage(
+        m_window, QStringLiteral("Text"), QStringLiteral("Title"), ui::MessageIcon::Information);
+    QCOMPARE(catcher.count(), 1);
+    QVERIFY(activeWhileOpen && activeWhileOpen != m_window->windowHandle());
+    // The window system hands the focus back to the window under the box.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTest::qWait(20);
+    QCOMPARE(m_settings.PowerFactor, 0.0);
+}
+
+void MainWindowTest::designDataShowsOneDocument_data()
+{
+    QTest::addColumn<QStringList>("presses");
+    QTest::addColumn<int>("shown");
+
+    QTest::newRow("none") << QStringList {} << 2;
+    QTest::newRow("transformers") << QStringList {"cmdTransfomers"} << 0;
+    QTest::newRow("motors") << QStringList {"cmdMotors"} << 1;
+    QTest::newRow("back to wires") << QStringList {"cmdMotors", "cmdWires"} << 2;
+    QTest::newRow("same twice") << QStringList {"cmdTransfomers", "cmdTransfomers"} << 0;
+    QTest::newRow("all in reverse") << QStringList {"cmdWires", "cmdMotors", "cmdTransfomers"} << 0;
+}
+
+void MainWindowTest::designDataShowsOneDocument()
+{
+    QFETCH(QStringList, presses);
+    QFETCH(int, shown);
+    showWindow();
+    tabs()->setCurrentIndex(3);
+    for (const QString& name : presses)
+        QTest::mouseClick(button(qPrintable(name)), Qt::LeftButton);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(document(i)->isVisible(), i == shown);
+}
+
+void MainWindowTest::designDocumentsHoldTheTables()
+{
+    QCOMPARE(button("cmdTransfomers")->text(), QStringLiteral("Transfomers"));
+    QCOMPARE(button("cmdMotors")->text(), QStringLiteral("Motors"));
+    QCOMPARE(button("cmdWires")->text(), QStringLiteral("Wire Ampacities"));
+
+    const QString transformers = document(0)->toPlainText();
+    for (const char* text : {"THREE-PHASE TRANSFORMERS", "SINGLE-PHASE TRANSFORMERS", "KVA",
+             "AMPERES", "37-1/2", "112-1/2", "25.0", "8320", "2775"})
+        QVERIFY2(transformers.contains(QLatin1String(text)), text);
+    const QString motors = document(1)->toPlainText();
+    for (const char* text : {"THREE-PHASE MOTORS", "SINGLE-PHASE MOTORS", "FULL LOAD AMPERES",
+             "115 V", "143.0", "528.0", "416"})
+        QVERIFY2(motors.contains(QLatin1String(text)), text);
+    const QString wires = document(2)->toPlainText();
+    for (const char* text : {"Three Conductors in Raceway, Cable or Earth", "AMPACITIES", "COOPER",
+             "ALUMINUM", "kcmil", "AWG", "20*", "\u2026", "615"})
+        QVERIFY2(wires.contains(QString::fromUtf8(text)), text);
+
+    // Two tables in each current document, one in the ampacity document; all ruled.
+    int tables = 0;
+    for (int i = 0; i < 3; ++i)
+        tables += document(i)->toHtml().count(QStringLiteral("<table"));
+    QCOMPARE(tables, 5);
+    QVERIFY(document(2)->isReadOnly());
+}
+
+void MainWindowTest::aboutIsModelessAndClosesWithOk()
+{
+    showWindow();
+    aboutAction()->trigger();
+    QWidget* about = topLevel(QStringLiteral("AboutRudu_Vovor"));
+    QVERIFY(about);
+    QPointer<QWidget> guard(about);
+    QCOMPARE(about->windowTitle(), QStringLiteral("Tavilon   -   Rudu Vovor"));
+    QCOMPARE(about->windowModality(), Qt::NonModal);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+
+    // The main window stays usable while About is open.
+    tabs()->setCurrentIndex(1);
+    QCOMPARE(tabs()->currentIndex(), 1);
+
+    // A second request brings the same window forward rather than opening another.
+    m_window->showAbout();
+    int abouts = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        abouts += window->objectName() == QLatin1String("AboutRudu_Vovor") && window->isVisible();
+    QCOMPARE(abouts, 1);
+
+    auto* ok = about->findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    QVERIFY(ok->isDefault());
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QTRY_VERIFY(guard.isNull());
+}
+
+void MainWindowTest::aboutClosesWithEscape()
+{
+    showWindow();
+    m_window->showAbout();
+    QPointer<QWidget> about = topLevel(QStringLiteral("AboutRudu_Vovor"));
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QCOMPARE(about->objectName(), QStringLiteral("AboutRudu_Vovor"));
+    QTest::keyClick(about, Qt::Key_Escape);
+    QTRY_VERIFY(about.isNull());
+}
+
+void MainWindowTest::exitClosesTheWindow()
+{
+    showWindow();
+    QTest::mouseClick(button("cmdExit(1)"), Qt::LeftButton);
+    QTRY_VERIFY(m_window.isNull());
+}
+
+TAVILON_WIDGET_TEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

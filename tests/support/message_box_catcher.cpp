@@ -1,0 +1,28 @@
+#include "message_box_catcher.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+MessageBoxCatcher::MessageBoxCatcher()
+{
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &MessageBoxCatcher::answer);
+    m_timer.start();
+}
+
+void MessageBoxCatcher::answer()
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    Message message;
+    message.title = box->windowTitle();
+    message.text = box->text();
+    message.icon = box->icon();
+    for (QAbstractButton* button : box->buttons())
+        message.buttons << box->standardButton(button);
+    m_messages << message;
+    if (m_onOpen)
+        m_onOpen();
+    box->done(QMessageBox::Ok);
+}

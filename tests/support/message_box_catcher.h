@@ -1,0 +1,40 @@
+#pragma once
+
+// Answers the program's message boxes while a test drives a window, and remembers what
+// they said.
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QTimer>
+
+class MessageBoxCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    struct Message
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QList<QMessageBox::StandardButton> buttons;
+    };
+
+    MessageBoxCatcher();
+
+    const QList<Message>& messages() const { return m_messages; }
+    int count() const { return static_cast<int>(m_messages.size()); }
+    Message last() const { return m_messages.value(m_messages.size() - 1); }
+    void clear() { m_messages.clear(); }
+
+    // Runs while a box is open, before it is answered (for checking what else the
+    // window shows at that moment).
+    void setOnOpen(std::function<void()> onOpen) { m_onOpen = std::move(onOpen); }
+
+private:
+    void answer();
+
+    QTimer m_timer;
+    QList<Message> m_messages;
+    std::function<void()> m_onOpen;
+};

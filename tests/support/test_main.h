@@ -1,0 +1,49 @@
+#pragma once
+
+// Test entry points with the environment pinned: headless, 96 DPI, U.S. English, and
+// the program's own fonts and artwork.
+
+#include "app/application_setup.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTest>
+
+namespace testsupport {
+
+inline void pinEnvironment()
+{
+    qputenv("QT_QPA_PLATFORM",
+        qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_FONT_DPI", "96");
+    qputenv("QT_SCALE_FACTOR", "1");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+}
+
+inline void pinLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+} // namespace testsupport
+
+// For tests that open windows.
+#define TAVILON_WIDGET_TEST_MAIN(TestObject)                                                       \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        testsupport::pinEnvironment();                                                             \
+        QApplication application(argc, argv);                                                      \
+        configureApplication(application);                                                         \
+        testsupport::pinLocale();                                                                  \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+// For the calculations, which need no application object.
+#define TAVILON_ENGINE_TEST_MAIN(TestObject)                                                       \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        testsupport::pinLocale();                                                                  \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
