@@ -3,7 +3,7 @@
 # are missing. Uses sudo when not run as root.
 set -eu
 
-packages="cmake ninja-build g++ qt6-base-dev libqt6svg6-dev fonts-liberation"
+packages="cmake ninja-build g++ qt6-base-dev libqt6svg6-dev fonts-liberation poppler-utils"
 
 missing=""
 for package in $packages; do

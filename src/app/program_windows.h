@@ -1,10 +1,12 @@
 #pragma once
 
 // The program's top-level windows, each created on first use: the main window, and
-// the results sheet that outlives it when the user exits with the sheet still open.
+// the results sheet, which outlives the main window when the user exits with the
+// sheet still open.
 
 #include <QPointer>
 
+class CalcSheet;
 class MainWindow;
 struct VoltageDropSettings;
 
@@ -19,7 +21,15 @@ public:
     MainWindow* showMainWindow();
     MainWindow* mainWindow() const;
 
+    // Shows the results sheet beside the main window, creating it from its template if it
+    // does not exist, and lets it paint before a report is added.
+    CalcSheet* showCalcSheet();
+    CalcSheet* calcSheet() const;
+
 private:
+    void placeBesideMainWindow(CalcSheet* sheet) const;
+
     VoltageDropSettings& m_settings;
     QPointer<MainWindow> m_mainWindow;
+    QPointer<CalcSheet> m_calcSheet;
 };

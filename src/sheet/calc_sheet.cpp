@@ -1,0 +1,134 @@
+#include "sheet/calc_sheet.h"
+
+#include "sheet/sheet_template.h"
+#include "sheet/sheet_texts.h"
+#include "ui/number_locale.h"
+#include "ui/twips.h"
+
+#include <QCoreApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* result = new QPushButton(caption, parent);
+    result->setObjectName(QLatin1String(name));
+    return result;
+}
+
+bool isRichText(const QString& text)
+{
+    const QString start = text.trimmed().left(14).toLower();
+    return start.startsWith(QLatin1String("<!doctype html"))
+        || start.startsWith(QLatin1String("<html"));
+}
+
+} // namespace
+
+CalcSheet::CalcSheet(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Calc_Sheet"));
+    setWindowTitle(QStringLiteral("Calculation Results Sheet"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(ui::twips(9285), ui::twips(7680));
+
+    m_document = new QTextEdit(this);
+    m_document->setObjectName(QStringLiteral("RichTextBox1"));
+    m_document->setAccessibleName(QStringLiteral("Calculation results"));
+    m_document->setAcceptRichText(true);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(12);
+    m_document->document()->setDefaultFont(font);
+    fillSheetTemplate(m_document->document());
+    m_document->moveCursor(QTextCursor::End);
+    ui::place(m_document, 120, 600, 9015, 6495);
+
+    m_showMain = button("cmdRudu_Vovor", QStringLiteral("Show Tavilon"), this);
+    m_close = button("cmdExit", QStringLiteral("Close"), this);
+    m_print = button("cmdPrint", QStringLiteral("Print Sheet"), this);
+    ui::place(m_showMain, 240, 7200, 1815, 375);
+    ui::place(m_close, 5880, 7200, 1455, 375);
+    ui::place(m_print, 7440, 7680, 1695, 375);
+
+    connect(m_showMain, &QPushButton::clicked, this, &CalcSheet::showMainWindowRequested);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_print, &QPushButton::clicked, this, &CalcSheet::PrintSheet);
+}
+
+void CalcSheet::setVoltageDropResults(std::function<QTextDocumentFragment()> results)
+{
+    m_voltageDropResults = std::move(results);
+}
+
+void CalcSheet::printRTF(const QString& text, const QString& tag)
+{
+    if (isRichText(text))
+        appendFragment(QTextDocumentFragment::fromHtml(text, m_document->document()));
+    else
+        appendPlainText(text);
+    QCoreApplication::processEvents();
+
+    if (tag == QLatin1String("VD")) {
+        if (m_voltageDropResults)
+            appendFragment(m_voltageDropResults());
+        appendPlainText(ui::fromStd(VoltageDropNotes));
+    }
+}
+
+void CalcSheet::appendPlainText(const QString& text)
+{
+    // A report's CR LF is one line break on the sheet, as is a lone CR or LF.
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    QString paragraphs = text;
+    paragraphs.replace(lineBreak, QStringLiteral("\n"));
+    QTextCursor end(m_document->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(paragraphs, end.charFormat());
+}
+
+void CalcSheet::appendFragment(const QTextDocumentFragment& fragment)
+{
+    QTextCursor end(m_document->document());
+    end.movePosition(QTextCursor::End);
+    end.insertFragment(fragment);
+}
+
+void CalcSheet::PrintSheet()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("cdlInfo"));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    const bool hasSelection = m_document->textCursor().hasSelection();
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
+    printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // QTextEdit prints only the selection when the printer's range asks for it.
+    m_document->print(&printer);
+    QCoreApplication::processEvents();
+}
+
+void CalcSheet::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void CalcSheet::layOut()
+{
+    if (isMinimized())
+        return;
+    const QSize outer = frameGeometry().size();
+    const SheetLayout layout = LayoutSheet(ui::toTwips(outer.width()), ui::toTwips(outer.height()));
+    m_document->resize(ui::twips(layout.textWidth), ui::twips(layout.textHeight));
+    for (QPushButton* b : {m_showMain, m_close, m_print})
+        b->move(b->x(), ui::twips(layout.buttonTop));
+}

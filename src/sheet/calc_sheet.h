@@ -1,0 +1,51 @@
+#pragma once
+
+// Calc_Sheet, the Calculation Results Sheet: one editable rich-text record to which the
+// calculators append their reports, and from which the user prints.
+
+#include <QTextDocumentFragment>
+#include <QWidget>
+
+#include <functional>
+
+class QPrinter;
+class QPushButton;
+class QTextEdit;
+
+class CalcSheet : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CalcSheet(QWidget* parent = nullptr);
+
+    // Where the voltage-drop results come from when a report is tagged "VD".
+    void setVoltageDropResults(std::function<QTextDocumentFragment()> results);
+
+    // Appends a report at the end of the document: rich text (an HTML document) as it is,
+    // anything else as plain text in the character format in effect there. The tag "VD"
+    // then appends the voltage-drop results and their notes.
+    void printRTF(const QString& text, const QString& tag);
+
+    // Prints the selection, or the whole document when nothing is selected, through the
+    // print dialog. Cancelling the dialog prints nothing.
+    void PrintSheet();
+
+    QTextEdit* document() const { return m_document; }
+
+signals:
+    void showMainWindowRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void appendPlainText(const QString& text);
+    void appendFragment(const QTextDocumentFragment& fragment);
+    void layOut();
+
+    QTextEdit* m_document = nullptr;
+    QPushButton* m_showMain = nullptr;
+    QPushButton* m_close = nullptr;
+    QPushButton* m_print = nullptr;
+    std::function<QTextDocumentFragment()> m_voltageDropResults;
+};

@@ -1,0 +1,268 @@
+#include "app/program_windows.h"
+#include "app/voltage_drop_settings.h"
+#include "sheet/calc_sheet.h"
+#include "test_main.h"
+#include "ui/date_time_text.h"
+
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+class CalcSheetTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void firstReportFollowsTheTemplate();
+    void reportsAccumulateInOrder();
+    void voltageDropReportCarriesResultsAndNotes();
+    void userTextStaysPlain();
+    void closeDiscardsTheSheet();
+    void resizeLaysOutTheWindow();
+    void printsTheWholeDocument();
+    void printsOnlyTheSelection();
+    void cancelPrintsNothing();
+    void dateTimeText_data();
+    void dateTimeText();
+
+private:
+    CalcSheet* sheet() const { return m_windows->calcSheet(); }
+    QString text() const { return sheet()->document()->toPlainText(); }
+    // Prints through the dialog into a PDF file and returns the file's text (empty when
+    // nothing was printed). `accept` answers the dialog.
+    QString printToPdf(const QString& pdf, bool accept, bool* offeredSelection = nullptr);
+
+    VoltageDropSettings m_settings;
+    ProgramWindows* m_windows = nullptr;
+    QTemporaryDir m_dir;
+};
+
+void CalcSheetTest::init()
+{
+    m_settings = {};
+    m_windows = new ProgramWindows(m_settings);
+}
+
+void CalcSheetTest::cleanup()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        delete window;
+    delete m_windows;
+}
+
+void CalcSheetTest::firstReportFollowsTheTemplate()
+{
+    QVERIFY(!m_windows->calcSheet());
+    m_windows->showCalcSheet()->printRTF(QStringLiteral("First report"), QStringLiteral("short"));
+    QCOMPARE(sheet()->objectName(), QStringLiteral("Calc_Sheet"));
+    QCOMPARE(sheet()->windowTitle(), QStringLiteral("Calculation Results Sheet"));
+    QVERIFY(sheet()->isVisible());
+
+    const QStringList paragraphs = text().split(u'\n');
+    QCOMPARE(paragraphs.value(0), QString());
+    QCOMPARE(paragraphs.value(1), QString(QChar::ObjectReplacementCharacter)); // the logo
+    QCOMPARE(paragraphs.value(2), QStringLiteral("       Calculation Results and Record Sheet"));
+    QCOMPARE(paragraphs.value(3), QString(77, u'_'));
+    QCOMPARE(paragraphs.value(4), QString());
+    QCOMPARE(paragraphs.value(5), QStringLiteral("      "));
+    QCOMPARE(paragraphs.value(6), QStringLiteral("Project Name:"));
+    QCOMPARE(paragraphs.value(7), QStringLiteral("Equipment No:"));
+    for (int i = 8; i < 11; ++i)
+        QCOMPARE(paragraphs.value(i), QString());
+    QCOMPARE(paragraphs.value(11), QStringLiteral("First report"));
+    QCOMPARE(paragraphs.size(), 12);
+
+    // The heading is bold 12 point Arial; the report takes the regular 12 point at the end.
+    const QTextDocument* document = sheet()->document()->document();
+    const QTextCharFormat heading = document->findBlockByNumber(2).begin().fragment().charFormat();
+    QCOMPARE(heading.fontWeight(), int(QFont::Bold));
+    QCOMPARE(heading.fontPointSize(), 12.0);
+    const QTextCharFormat report = document->lastBlock().begin().fragment().charFormat();
+    QCOMPARE(report.fontWeight(), int(QFont::Normal));
+    QCOMPARE(QFontInfo(report.font()).pointSizeF(), 12.0);
+    QVERIFY(report.font().family().contains(QLatin1String("Arial")));
+}
+
+void CalcSheetTest::reportsAccumulateInOrder()
+{
+    m_windows->showCalcSheet()->printRTF(
+        QStringLiteral("One\r\n  two  \r\n"), QStringLiteral("short"));
+    sheet()->document()->append(QStringLiteral("typed by the user"));
+    sheet()->document()->moveCursor(QTextCursor::Start); // the next report still goes to the end
+    m_windows->showCalcSheet()->printRTF(QStringLiteral("Three"), QStringLiteral("short"));
+    // A report starts right where the document ends: the user's line had no line break.
+    QVERIFY2(text().endsWith(QStringLiteral("One\n  two  \n\ntyped by the userThree")),
+        qPrintable(text()));
+}
+
+void CalcSheetTest::voltageDropReportCarriesResultsAndNotes()
+{
+    QTextDocument results;
+    results.setPlainText(QStringLiteral("Percent Volts Drop   =  1.80 %\nWire"));
+    QTextCursor wireLine(results.lastBlock());
+    wireLine.select(QTextCursor::BlockUnderCursor);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    wireLine.mergeCharFormat(bold);
+    CalcSheet* calcSheet = m_windows->showCalcSheet();
+    calcSheet->setVoltageDropResults([&results] { return QTextDocumentFragment(&results); });
+    calcSheet->printRTF(QStringLiteral("Header\r\n"), QStringLiteral("VD"));
+    QVERIFY2(text().endsWith(QStringLiteral(
+                 "Header\nPercent Volts Drop   =  1.80 %\nWire\n\n\n\n\n\n"
+                 "Calculations Methods per NEC Table 8 and Table 9 impedance data.\n"
+                 "Ampacity of wire per Table 310-16,\n"
+                 "Three Conductors in Raceway or Cable or Air\n\n"
+                 "Note: Apply ampacity correction factors for more than 3 wires per conduit.")),
+        qPrintable(text()));
+    // The results keep their formatting on the sheet.
+    const QTextBlock wire = calcSheet->document()->document()->findBlockByNumber(
+        text().split(u'\n').indexOf(QStringLiteral("Wire")));
+    QCOMPARE(wire.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+
+    // Any other tag adds nothing after the report.
+    calcSheet->printRTF(QStringLiteral("Fault"), QStringLiteral("short"));
+    QVERIFY(text().endsWith(QStringLiteral("more than 3 wires per conduit.Fault")));
+}
+
+void CalcSheetTest::userTextStaysPlain()
+{
+    m_windows->showCalcSheet()->printRTF(
+        QStringLiteral("Wire Size:           <b>4/0</b> &amp;"), QStringLiteral("short"));
+    QVERIFY(text().endsWith(QStringLiteral("Wire Size:           <b>4/0</b> &amp;")));
+}
+
+void CalcSheetTest::closeDiscardsTheSheet()
+{
+    m_windows->showCalcSheet()->printRTF(QStringLiteral("Old report"), QStringLiteral("short"));
+    QPointer<CalcSheet> old = sheet();
+    QTest::mouseClick(old->findChild<QPushButton*>(QStringLiteral("cmdExit")), Qt::LeftButton);
+    QTRY_VERIFY(old.isNull());
+
+    m_windows->showCalcSheet()->printRTF(QStringLiteral("New report"), QStringLiteral("short"));
+    QVERIFY(!text().contains(QStringLiteral("Old report")));
+    QVERIFY(text().contains(QStringLiteral("Project Name:")));
+    QVERIFY(text().endsWith(QStringLiteral("New report")));
+}
+
+void CalcSheetTest::resizeLaysOutTheWindow()
+{
+    CalcSheet* calcSheet = m_windows->showCalcSheet();
+    QVERIFY(QTest::qWaitForWindowExposed(calcSheet));
+    // The layout follows the outer size, frame included: 10000 x 8000 twips is 666.67 x
+    // 533.33 pixels; take the nearest whole pixels.
+    const QSize frame = calcSheet->frameGeometry().size() - calcSheet->size();
+    calcSheet->resize(QSize(667, 533) - frame);
+    QTRY_COMPARE(calcSheet->frameGeometry().size(), QSize(667, 533));
+    QTextEdit* document = calcSheet->document();
+    QCOMPARE(document->geometry(), QRect(8, 40, 643, 400)); // 9645 x 5995 twips
+    for (const char* name : {"cmdRudu_Vovor", "cmdExit", "cmdPrint"})
+        QCOMPARE(calcSheet->findChild<QPushButton*>(QLatin1String(name))->y(), 466); // 6995 twips
+    QCOMPARE(calcSheet->findChild<QPushButton*>(QStringLiteral("cmdExit"))->x(), 392);
+
+    calcSheet->resize(QSize(400, 100) - frame);
+    QTRY_COMPARE(document->height(), 0);
+    QCOMPARE(calcSheet->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->y(), 33);
+}
+
+QString CalcSheetTest::printToPdf(const QString& pdf, bool accept, bool* offeredSelection)
+{
+    bool answered = false;
+    QTimer::singleShot(0, this, [&] {
+        QTRY_VERIFY(qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()));
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        QCOMPARE(dialog->objectName(), QStringLiteral("cdlInfo"));
+        QVERIFY(!dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        if (offeredSelection)
+            *offeredSelection = dialog->testOption(QAbstractPrintDialog::PrintSelection)
+                && dialog->printer()->printRange() == QPrinter::Selection;
+        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog->printer()->setOutputFileName(pdf);
+        answered = true;
+        // Answered without applying the dialog's own printer choice, so the file stays ours.
+        dialog->done(accept ? QDialog::Accepted : QDialog::Rejected);
+    });
+    sheet()->PrintSheet();
+    if (!answered) {
+        QTest::qFail("the print dialog did not open", __FILE__, __LINE__);
+        return {};
+    }
+    if (!QFile::exists(pdf))
+        return {};
+    QProcess pdftotext;
+    pdftotext.start(
+        QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(20000))
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+void CalcSheetTest::printsTheWholeDocument()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is needed to read the printed PDF back");
+    m_windows->showCalcSheet()->printRTF(
+        QStringLiteral("Wire Size:         3 awg cooper"), QStringLiteral("short"));
+    bool offeredSelection = true;
+    const QString printed
+        = printToPdf(m_dir.filePath(QStringLiteral("whole.pdf")), true, &offeredSelection);
+    QVERIFY(!offeredSelection);
+    QVERIFY2(printed.contains(QStringLiteral("Calculation Results and Record Sheet")),
+        qPrintable(printed));
+    QVERIFY(printed.contains(QStringLiteral("Project Name:")));
+    QVERIFY(printed.contains(QStringLiteral("3 awg cooper")));
+}
+
+void CalcSheetTest::printsOnlyTheSelection()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is needed to read the printed PDF back");
+    m_windows->showCalcSheet()->printRTF(QStringLiteral("Only this line"), QStringLiteral("short"));
+    QTextCursor cursor = sheet()->document()->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    sheet()->document()->setTextCursor(cursor);
+
+    bool offeredSelection = false;
+    const QString printed
+        = printToPdf(m_dir.filePath(QStringLiteral("selection.pdf")), true, &offeredSelection);
+    QVERIFY(offeredSelection);
+    QVERIFY2(printed.contains(QStringLiteral("Only this line")), qPrintable(printed));
+    QVERIFY(!printed.contains(QStringLiteral("Project Name:")));
+}
+
+void CalcSheetTest::cancelPrintsNothing()
+{
+    m_windows->showCalcSheet()->printRTF(QStringLiteral("Report"), QStringLiteral("short"));
+    const QString pdf = m_dir.filePath(QStringLiteral("cancelled.pdf"));
+    printToPdf(pdf, false);
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void CalcSheetTest::dateTimeText_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("United States")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << "12/8/2026 3:04:05 PM";
+    QTest::newRow("Germany") << QLocale(QLocale::German, QLocale::Germany) << "08.12.2026 15:04:05";
+    QTest::newRow("United Kingdom")
+        << QLocale(QLocale::English, QLocale::UnitedKingdom) << "08/12/2026 15:04:05";
+}
+
+void CalcSheetTest::dateTimeText()
+{
+    QFETCH(QLocale, locale);
+    const QDateTime moment(QDate(2026, 12, 8), QTime(15, 4, 5));
+    QTEST(ui::generalDateTimeText(moment, locale), "expected");
+}
+
+TAVILON_WIDGET_TEST_MAIN(CalcSheetTest)
+#include "calc_sheet_test.moc"
