@@ -9,7 +9,7 @@ void configureApplication(QApplication& application)
     Q_INIT_RESOURCE(artwork);
     QApplication::setApplicationName(QStringLiteral("Tavilon"));
     QApplication::setApplicationVersion(QStringLiteral(TAVILON_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("tavilon"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tavilon.Tavilon"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/artwork/tavilon.svg")));
 
     // The windows are laid out for 8.25 point Arial, the classic dialog font size.
