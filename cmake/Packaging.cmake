@@ -14,6 +14,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tavilon.org")
 # The shared libraries come from dpkg-shlibdeps; Qt's platform and SVG plugins and the
 # fonts with Arial's metrics are loaded at run time, so they are named here.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation")
 include(CPack)
