@@ -1,0 +1,75 @@
+#pragma once
+
+// Available fault current by the point-to-point method: at the start of a circuit (the
+// secondary terminals of a transformer, or a breaker with a known fault current) and at
+// the far end of a conductor run.
+//
+// The factor f is kept in single precision: each f is rounded to float as soon as it is
+// computed, and the multiplier and currents are then worked in double from that float,
+// so results match the published worked examples to the ampere.
+
+#include "app/number_text.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Three-phase constant of every formula here: the published square root of three,
+// not a computed one.
+inline constexpr double kThreePhaseFactor = 1.7320508;
+
+double TransformerFullLoadAmps(double kva, double volts, bool threePhase);
+
+// Fault current at the secondary of a transformer fed from an infinite bus. The
+// nameplate impedance is taken at 90 %, here only.
+double InfinitePrimaryFaultAmps(double fla, double percentZ);
+
+float TransformerFFactor(
+    double primaryAmps, double primaryVolts, double percentZ, double kva, bool threePhase);
+
+double PointToPointMultiplier(float f);
+
+double SecondaryFaultAmps(double primaryAmps, double primaryVolts, double secondaryVolts, float f);
+
+// Single-phase runs count the conductor out and back.
+float ConductorFFactor(double lengthFeet, double startAmps, double conductorsPerPhase,
+    std::int32_t c, double volts, bool threePhase);
+
+double EndOfRunFaultAmps(float f, double startAmps);
+
+struct FaultCalcInputs
+{
+    bool SourceIsBreaker = true; // otherwise a transformer
+    bool InfinitePrimary = false; // transformer fed from an infinite bus
+    bool ThreePhase = true;
+    double Kva = 0;
+    double PercentZ = 0;
+    double PrimaryVolts = 0;
+    double SecondaryVolts = 0; // line-to-line volts of the circuit
+    double AvailableFaultAmps = 0; // at the primary, or at the breaker
+    bool ConductorRun = false; // a wire size is chosen; otherwise the fault is at the terminals
+    double ConductorsPerPhase = 1;
+    double LengthFeet = 0;
+    std::int32_t ConductorC = 0;
+};
+
+struct FaultCalcResult
+{
+    std::optional<double> FullLoadAmps; // transformer source only
+    double SourceFaultAmps = 0;
+    double EndOfRunAmps = 0;
+};
+
+FaultCalcResult RunFaultCalculation(const FaultCalcInputs& inputs);
+
+// The result labels' captions. The transformer captions are absent for a breaker
+// source, whose calculation leaves those labels as they are.
+struct FaultCaptions
+{
+    std::optional<std::string> FullLoad; // "1,387.9 FLA"
+    std::optional<std::string> SourceFault; // "29,655 ISC"
+    std::string EndOfRun; // "11,244 Amps"
+};
+
+FaultCaptions FaultResultCaptions(
+    const FaultCalcResult& result, const numtext::Separators& separators = {});
