@@ -1,5 +1,230 @@
 #include "conduit/conduit_sizer_page.h"
 
+#include "ui/focus.h"
+#include "ui/message_box.h"
+#include "ui/number_locale.h"
+#include "ui/twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kInputRowTwips = 480;
+constexpr int kResultRowTwips = 360;
+
+QString indexed(const char* name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QLabel* label(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLabel* wrappingLabel(const QString& name, const QString& text, QWidget* parent)
+{
+    QLabel* wrapping = label(name, text, parent);
+    wrapping->setWordWrap(true);
+    return wrapping;
+}
+
+QGroupBox* frame(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QRadioButton* insulationButton(int index, const QString& accessibleName, QWidget* rowFrame)
+{
+    auto* button = new QRadioButton(rowFrame);
+    button->setObjectName(indexed("Option1", index));
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+void setTextColor(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+void setBackground(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
 ConduitSizerPage::ConduitSizerPage(QWidget* parent)
     : QWidget(parent)
-{ }
+{
+    buildWireData();
+    buildResults();
+
+    auto* reset = new QPushButton(QStringLiteral("Reset Data"), this);
+    reset->setObjectName(QStringLiteral("cmdReset"));
+    ui::placeOnPage(reset, 4080, 5760, 1215, 375);
+    connect(reset, &QPushButton::clicked, this, &ConduitSizerPage::resetData);
+
+    auto* calculate = new QPushButton(QStringLiteral("Calculate Conduit Size"), this);
+    calculate->setObjectName(QStringLiteral("cmdCalcCondSize"));
+    ui::placeOnPage(calculate, 5400, 5760, 2535, 375);
+    connect(calculate, &QPushButton::clicked, this, &ConduitSizerPage::calculateConduitSize);
+}
+
+void ConduitSizerPage::buildWireData()
+{
+    QGroupBox* wireData = frame("Frame8", QStringLiteral("Wire Data"), this);
+    ui::placeOnPage(wireData, 240, 480, 3615, 5655);
+
+    ui::place(
+        wrappingLabel(QStringLiteral("Label10"), QStringLiteral("Select Size of Wire"), wireData),
+        360, 360, 855, 495);
+    ui::place(
+        wrappingLabel(QStringLiteral("Label11"), QStringLiteral("Enter   Number wires"), wireData),
+        1800, 120, 660, 615);
+    ui::place(label(QStringLiteral("Label23"), QStringLiteral(" THHN   THW"), wireData), 2400, 600,
+        1095, 255);
+
+    QStringList sizeItems;
+    for (const CondWireAreaRow& row : CondWireAreaTable())
+        sizeItems << ui::fromStd(std::string(row.SizeItem));
+
+    for (int i = 0; i < kConduitGroups; ++i) {
+        const QString group = QStringLiteral("Group %1").arg(i + 1);
+        const int top = 840 + kInputRowTwips * i;
+
+        ui::place(label(QStringLiteral("Label%1").arg(13 + i), QString::number(i + 1), wireData),
+            i == 9 ? 100 : 120, top, 255, 375);
+
+        auto* size = new QComboBox(wireData);
+        size->setObjectName(indexed("cbCondWireSize", i));
+        size->setAccessibleName(group + QStringLiteral(" size of wire"));
+        size->setEditable(true);
+        size->setInsertPolicy(QComboBox::NoInsert);
+        // The text counts only when it is a list item exactly; nothing may complete or
+        // change the case of what the user typed.
+        size->setCompleter(nullptr);
+        size->addItems(sizeItems);
+        size->setCurrentIndex(-1);
+        ui::place(size, 360, top, 1215, 315);
+        m_sizes[i] = size;
+
+        auto* count = new QLineEdit(QStringLiteral("0"), wireData);
+        count->setObjectName(indexed("txCondWireNumber", i));
+        count->setAccessibleName(group + QStringLiteral(" number of wires"));
+        ui::place(count, 1800, top, 495, 375);
+        m_counts[i] = count;
+
+        // Each row's buttons share a frame of their own, which makes them one exclusive
+        // pair independent of the other rows.
+        auto* insulation = new QFrame(wireData);
+        insulation->setObjectName(QStringLiteral("Frame%1").arg(10 + i));
+        insulation->setFrameShape(QFrame::NoFrame);
+        insulation->setAccessibleName(group + QStringLiteral(" insulation"));
+        // The first and fifth row frames were drawn taller; the buttons sit at the top.
+        const int frameHeight = i == 0 ? 375 : i == 4 ? 495 : 255;
+        ui::place(insulation, 2520, 960 + kInputRowTwips * i, 975, frameHeight);
+        m_thhn[i] = insulationButton(2 * i, group + QStringLiteral(" THHN"), insulation);
+        m_thhn[i]->setChecked(true);
+        ui::place(m_thhn[i], 0, 0, 255, 255);
+        ui::place(insulationButton(2 * i + 1, group + QStringLiteral(" THW"), insulation), 600, 0,
+            255, 255);
+    }
+}
+
+void ConduitSizerPage::buildResults()
+{
+    QGroupBox* results = frame("Frame9", QStringLiteral("Conduit Calculation - 40% Fill"), this);
+    ui::placeOnPage(results, 4080, 480, 3855, 4935);
+
+    m_conduitSize = label(QStringLiteral("Label12"), QStringLiteral("Conduit Size = "), results);
+    QFont bold = m_conduitSize->font();
+    bold.setBold(true);
+    m_conduitSize->setFont(bold);
+    setTextColor(m_conduitSize, QColor(0, 0, 255));
+    ui::place(m_conduitSize, 120, 360, 3615, 375);
+
+    for (int i = 0; i < kConduitGroups; ++i) {
+        const int top = 840 + kResultRowTwips * i;
+        const QString caption = QStringLiteral("Group %1:").arg(i + 1);
+        ui::place(label(indexed("Label9", i), caption, results), 120, top, 975, 255);
+
+        m_lines[i] = label(indexed("lblCalc", i), QString(), results);
+        setBackground(m_lines[i], QColor(255, 255, 192));
+        ui::place(m_lines[i], 1200, top, 2535, 255);
+    }
+
+    m_totalArea = label(QStringLiteral("lblTotalArea"), QString(), results);
+    ui::place(m_totalArea, 240, 4400, 3495, 255);
+    m_diameter = label(QStringLiteral("lblDiameter"), QString(), results);
+    ui::place(m_diameter, 120, 4640, 3375, 255);
+}
+
+std::array<ConduitGroup, kConduitGroups> ConduitSizerPage::groups() const
+{
+    std::array<ConduitGroup, kConduitGroups> groups;
+    for (int i = 0; i < kConduitGroups; ++i) {
+        groups[i].SizeText = ui::toStd(m_sizes[i]->currentText());
+        groups[i].Insulation = m_thhn[i]->isChecked() ? InsulationType::THHN : InsulationType::THW;
+        groups[i].CountText = ui::toStd(m_counts[i]->text());
+    }
+    return groups;
+}
+
+void ConduitSizerPage::calculateConduitSize()
+{
+    const ConduitFillResult result = CalcConduitFill(groups(), ui::localeSeparators());
+    if (result.InvalidCountGroup)
+        refuseCount(*result.InvalidCountGroup);
+    else
+        showResult(result);
+}
+
+void ConduitSizerPage::showResult(const ConduitFillResult& result)
+{
+    for (int i = 0; i < kConduitGroups; ++i)
+        m_lines[i]->setText(ui::fromStd(result.GroupLines[i]));
+    m_totalArea->setText(ui::fromStd(result.TotalAreaCaption));
+    m_diameter->setText(ui::fromStd(result.DiameterCaption));
+    // When nothing is large enough, the size line keeps what it showed.
+    if (result.ConduitSize)
+        m_conduitSize->setText(
+            ui::fromStd(std::string(ConduitSizeTable()[*result.ConduitSize].SizeCaption)));
+}
+
+void ConduitSizerPage::refuseCount(int group)
+{
+    ui::showMessage(this,
+        QStringLiteral("Please enter a valid number of wires for group %1.").arg(group + 1),
+        QStringLiteral("Invalid Number of Wires"), ui::MessageIcon::Information);
+    ui::giveFocus(m_counts[group]);
+}
+
+void ConduitSizerPage::resetData()
+{
+    for (int i = 0; i < kConduitGroups; ++i) {
+        m_counts[i]->setText(QStringLiteral("0"));
+        m_sizes[i]->setCurrentIndex(-1);
+        m_sizes[i]->clearEditText();
+    }
+    for (QRadioButton* thhn : m_thhn)
+        thhn->setChecked(true);
+    for (QLabel* line : m_lines)
+        line->clear();
+}
