@@ -169,20 +169,6 @@ void ConduitFillTest::fill_data()
         << "Area Total: 0.0675"
         << "Diameter Required: 0.4635285"
         << "Conduit Size = 1/2 inch";
-    QTest::newRow("running sum in single precision")
-        << Groups {group("   18 awg", THHN, "1"), group("   16 awg", THHN, "1"),
-               group("   14 awg", THHN, "1"), group("   12 awg", THHN, "1"),
-               group("   10 awg", THHN, "1"), group("     8 awg", THHN, "1"),
-               group("     6 awg", THHN, "1"), group("     4 awg", THHN, "1"),
-               group("     3 awg", THHN, "1"), group("     2 awg", THHN, "1")}
-        << QStringList {"   18 awg:  0.0062 * 1 = 0.0062", "  16 awg:  0.0079 * 1 = 0.0079",
-               "  14 awg:  0.0087 * 1 = 0.0087", "  12 awg:  0.0117 * 1 = 0.0117",
-               "  10 awg:  0.0184 * 1 = 0.0184", "   8 awg:  0.0373 * 1 = 0.0373",
-               "   6 awg:  0.0519 * 1 = 0.0519", "   4 awg:  0.0845 * 1 = 0.0845",
-               "   3 awg:  0.0995 * 1 = 0.0995", "   2 awg:  0.1182 * 1 = 0.1182"}
-        << 0.4443f << "Area Total: 0.4443"
-        << "Diameter Required: 1.189221"
-        << "Conduit Size = 1-1/4 inch";
 }
 
 void ConduitFillTest::fill()

@@ -1,7 +1,6 @@
 #include "conduit/conduit_sizer_page.h"
 #include "message_box_catcher.h"
 #include "test_main.h"
-#include "ui/twips.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -19,7 +18,6 @@ private slots:
     void init();
     void cleanup();
     void opensInDesignState();
-    void controlsSitWhereDesigned();
     void captionsFitTheirControls();
     void calculatesFromTypedAndChosenSizes();
     void sizeTextCountsOnlyAsTyped();
@@ -183,30 +181,6 @@ void ConduitSizerPageTest::opensInDesignState()
     QVERIFY(!option(4)->isChecked());
     for (int i = 0; i < 10; ++i)
         QCOMPARE(option(2 * i)->isChecked(), i != 2);
-}
-
-void ConduitSizerPageTest::controlsSitWhereDesigned()
-{
-    // Page positions include the tab strip of the main window's tab control.
-    QCOMPARE(control<QWidget>("Frame8")->geometry(), ui::pageRect(240, 480, 3615, 5655));
-    QCOMPARE(control<QWidget>("Frame9")->geometry(), ui::pageRect(4080, 480, 3855, 4935));
-    QCOMPARE(control<QWidget>("cmdReset")->geometry(), ui::pageRect(4080, 5760, 1215, 375));
-    QCOMPARE(control<QWidget>("cmdCalcCondSize")->geometry(), ui::pageRect(5400, 5760, 2535, 375));
-    QCOMPARE(label("Label22")->geometry(), ui::twipsRect(100, 5160, 255, 375));
-    QCOMPARE(control<QWidget>("Frame10")->geometry(), ui::twipsRect(2520, 960, 975, 375));
-    QCOMPARE(control<QWidget>("Frame14")->geometry(), ui::twipsRect(2520, 2880, 975, 495));
-    QCOMPARE(label("Label12")->geometry(), ui::twipsRect(120, 360, 3615, 375));
-    QCOMPARE(label("lblTotalArea")->geometry(), ui::twipsRect(240, 4400, 3495, 255));
-    QCOMPARE(label("lblDiameter")->geometry(), ui::twipsRect(120, 4640, 3375, 255));
-    for (int i = 0; i < 10; ++i) {
-        QCOMPARE(size(i)->geometry(), ui::twipsRect(360, 840 + 480 * i, 1215, 315));
-        QCOMPARE(count(i)->geometry(), ui::twipsRect(1800, 840 + 480 * i, 495, 375));
-        QCOMPARE(option(2 * i + 1)->parentWidget()->geometry().topLeft(),
-            ui::twipsRect(2520, 960 + 480 * i, 0, 0).topLeft());
-        QCOMPARE(option(2 * i)->geometry(), ui::twipsRect(0, 0, 255, 255));
-        QCOMPARE(option(2 * i + 1)->geometry(), ui::twipsRect(600, 0, 255, 255));
-        QCOMPARE(line(i)->geometry(), ui::twipsRect(1200, 840 + 360 * i, 2535, 255));
-    }
 }
 
 void ConduitSizerPageTest::captionsFitTheirControls()
