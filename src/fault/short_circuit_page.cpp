@@ -1,7 +1,435 @@
 #include "fault/short_circuit_page.h"
 
+#include "fault/conductor_constants.h"
+#include "fault/fault_calculation.h"
+#include "ui/focus.h"
+#include "ui/message_box.h"
+#include "ui/number_locale.h"
+#include "ui/twips.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionTabWidgetFrame>
+#include <QSvgWidget>
+
+#include <functional>
+
+namespace {
+
+// Where the blank panel lies exactly over the transformer fields, in the tab control's
+// coordinates.
+constexpr int kPanelLeft = 240;
+constexpr int kPanelTop = 600;
+constexpr int kPanelWidth = 1575;
+constexpr int kPanelHeight = 2055;
+
+// An opaque blank area in the colour of the tab page it lies on, in any style.
+class BlankPanel : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QStyleOptionTabWidgetFrame option;
+        option.initFrom(this);
+        // The page's fill; the border of the page falls outside the panel.
+        option.rect = rect().adjusted(-8, -8, 8, 8);
+        style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+    }
+};
+
+QLabel* label(const char* name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLineEdit* textBox(const char* name, const QString& text, FaultField field, QWidget* parent)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(ui::fromStd(std::string(FaultFieldName(field))));
+    return box;
+}
+
+// An editable list: the user may type a value or choose one; typed text never becomes
+// a list item.
+QComboBox* editableList(const char* name, const QStringList& items, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);
+    list->addItems(items);
+    return list;
+}
+
+QSvgWidget* picture(
+    const char* name, const QString& file, const QString& description, QWidget* parent)
+{
+    auto* widget = new QSvgWidget(file, parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setAccessibleName(description);
+    return widget;
+}
+
+struct Option
+{
+    QString caption;
+    QRect twips; // relative to the frame
+};
+
+// A caption-less, borderless frame holding one exclusive pair of options, the element
+// ids being the array indices.
+QButtonGroup* optionPair(const char* frameName, const char* arrayName, const QRect& frameTwips,
+    const Option (&options)[2], QWidget* page)
+{
+    auto* frame = new QFrame(page);
+    frame->setObjectName(QLatin1String(frameName));
+    ui::placeOnPage(frame, frameTwips.x(), frameTwips.y(), frameTwips.width(), frameTwips.height());
+    auto* group = new QButtonGroup(page);
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QRadioButton(options[i].caption, frame);
+        button->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(i));
+        button->setAccessibleName(options[i].caption.trimmed());
+        const QRect& r = options[i].twips;
+        ui::place(button, r.x(), r.y(), r.width(), r.height());
+        group->addButton(button, i);
+    }
+    return group;
+}
+
+void onOptionChosen(QButtonGroup* group, QObject* context, std::function<void(int)> handler)
+{
+    QObject::connect(group, &QButtonGroup::idToggled, context,
+        [handler = std::move(handler)](int index, bool checked) {
+            if (checked)
+                handler(index);
+        });
+}
+
+} // namespace
+
 ShortCircuitPage::ShortCircuitPage(QWidget* parent)
     : QWidget(parent)
-{ }
+{
+    // Created bottom to top: the run drawing lies under everything, the blank panel over
+    // the transformer fields.
+    buildDrawings();
+    buildSourceFields();
+    buildCircuitFields();
+    buildResults();
 
-void ShortCircuitPage::movePanelHome() { }
+    // Handlers are connected after the designed initial state is in place, so creating
+    // the page runs none of them.
+    onOptionChosen(m_shortType, this, [this](int index) { sourceChosen(index); });
+    onOptionChosen(m_available, this, [this](int index) { primaryChosen(index); });
+
+    // Typed or chosen; a re-picked item runs the guard again, as any choice does.
+    connect(m_faultVoltage, &QComboBox::editTextChanged, this, &ShortCircuitPage::guardPhase);
+    connect(m_faultVoltage, &QComboBox::activated, this, &ShortCircuitPage::guardPhase);
+
+    // A size is only ever chosen, never typed: typing empties the box, which then counts
+    // as "Terminals". Re-picking the item shown restores the text, and its constant, after
+    // such an edit; a change of item made by program selects too.
+    connect(
+        m_wireSize->lineEdit(), &QLineEdit::textEdited, m_wireSize->lineEdit(), &QLineEdit::clear);
+    connect(m_wireSize, &QComboBox::activated, this, &ShortCircuitPage::selectConductorC);
+    connect(m_wireSize, &QComboBox::currentIndexChanged, this, &ShortCircuitPage::selectConductorC);
+    onOptionChosen(m_cableType, this, [this](int) { selectConductorC(); });
+    onOptionChosen(m_magneticCon, this, [this](int) { selectConductorC(); });
+}
+
+void ShortCircuitPage::buildDrawings()
+{
+    ui::placeOnPage(picture("Image3", QStringLiteral(":/artwork/fault_run.svg"),
+                        QStringLiteral("Conductor run to the fault"), this),
+        1200, 720, 1695, 5385);
+    m_transformer = picture("Picture2", QStringLiteral(":/artwork/transformer.svg"),
+        QStringLiteral("Transformer"), this);
+    ui::placeOnPage(m_transformer, 1880, 840, 870, 1095);
+    m_transformer->hide();
+    m_breaker = picture(
+        "Picture1", QStringLiteral(":/artwork/breaker.svg"), QStringLiteral("Breaker"), this);
+    ui::placeOnPage(m_breaker, 2050, 840, 465, 1110);
+}
+
+void ShortCircuitPage::buildSourceFields()
+{
+    m_shortType = optionPair("Frame21", "opShortType", QRect(3000, 960, 1215, 495),
+        {{QStringLiteral("X-FMR"), QRect(0, 240, 855, 255)},
+            {QStringLiteral("Breaker"), QRect(0, 0, 975, 255)}},
+        this);
+    m_shortType->button(1)->setChecked(true);
+
+    m_available = optionPair("Frame20", "opAvalible", QRect(3000, 360, 3135, 495),
+        {{QStringLiteral("Infinity"), QRect(0, 240, 795, 195)},
+            {QStringLiteral("Available Fault Current in Amps"), QRect(0, 0, 2835, 195)}},
+        this);
+    m_available->button(1)->setChecked(true);
+    m_available->button(0)->setEnabled(false);
+
+    m_faultUtility
+        = textBox("txtFaultUtility", QStringLiteral("13000"), FaultField::AvailableFaultAmps, this);
+    ui::placeOnPage(m_faultUtility, 1860, 440, 975, 285);
+
+    QLabel* primaryLabel = label("Label29", QStringLiteral("Primary Volts"), this);
+    ui::placeOnPage(primaryLabel, 600, 600, 1095, 255);
+    m_voltsPri = editableList("cbVoltsPri",
+        {QStringLiteral("13800"), QStringLiteral("12600"), QStringLiteral("  4160"),
+            QStringLiteral("    480"), QStringLiteral("    240")},
+        this);
+    m_voltsPri->setCurrentIndex(-1);
+    m_voltsPri->setEditText(QStringLiteral("480"));
+    m_voltsPri->setAccessibleName(QStringLiteral("Primary Volts"));
+    m_voltsPri->setEnabled(false);
+    primaryLabel->setBuddy(m_voltsPri);
+    ui::placeOnPage(m_voltsPri, 600, 840, 1095, 315);
+
+    QLabel* kvaLabel = label("Label24", QStringLiteral("Enter  KVA   "), this);
+    ui::placeOnPage(kvaLabel, 720, 1200, 495, 375);
+    m_xfmrVA = textBox("txXfmrVA", QStringLiteral("500 "), FaultField::Kva, this);
+    m_xfmrVA->setEnabled(false);
+    kvaLabel->setBuddy(m_xfmrVA);
+    ui::placeOnPage(m_xfmrVA, 1320, 1200, 495, 375);
+
+    QLabel* impedanceLabel = label("Label28", QStringLiteral("% Z"), this);
+    ui::placeOnPage(impedanceLabel, 720, 1800, 375, 375);
+    m_xfmrZ = textBox("txXfmrZ", QStringLiteral("5.2"), FaultField::PercentZ, this);
+    m_xfmrZ->setEnabled(false);
+    impedanceLabel->setBuddy(m_xfmrZ);
+    ui::placeOnPage(m_xfmrZ, 1320, 1680, 495, 375);
+
+    m_xfmrFla = label("lblXfmrFLA", QStringLiteral("FLA"), this);
+    m_xfmrFla->setAccessibleName(QStringLiteral("Transformer full-load current"));
+    ui::placeOnPage(m_xfmrFla, 360, 2160, 1455, 255);
+    m_xfmrIsc = label("lblXfmrISC", QStringLiteral("ISC"), this);
+    m_xfmrIsc->setAccessibleName(QStringLiteral("Fault current at the secondary terminals"));
+    ui::placeOnPage(m_xfmrIsc, 360, 2400, 1455, 255);
+
+    // Hides the transformer fields from view while the source is a breaker.
+    auto* panel = new BlankPanel(this);
+    panel->setObjectName(QStringLiteral("Picture3"));
+    ui::placeOnPage(panel, kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
+    m_panel = panel;
+}
+
+void ShortCircuitPage::buildCircuitFields()
+{
+    m_phase = optionPair("Frame22", "opPhase", QRect(4560, 960, 1455, 495),
+        {{QStringLiteral("Three Phase"), QRect(120, 0, 1335, 255)},
+            {QStringLiteral("Single Phase"), QRect(120, 240, 1335, 255)}},
+        this);
+    m_phase->button(0)->setChecked(true);
+
+    QLabel* voltageLabel = label("Label33", QStringLiteral("Line-Line Voltage"), this);
+    ui::placeOnPage(voltageLabel, 6480, 840, 1335, 255);
+    m_faultVoltage = editableList("cbFaultVoltage",
+        {QStringLiteral("4160"), QStringLiteral("480"), QStringLiteral("277"),
+            QStringLiteral("240"), QStringLiteral("208"), QStringLiteral("120")},
+        this);
+    m_faultVoltage->setCurrentIndex(m_faultVoltage->findText(QStringLiteral("208")));
+    m_faultVoltage->setAccessibleName(QStringLiteral("Line-Line Voltage"));
+    voltageLabel->setBuddy(m_faultVoltage);
+    ui::placeOnPage(m_faultVoltage, 6480, 1080, 1335, 315);
+
+    QLabel* sizeLabel = label("Label25", QStringLiteral("Select Wire Size"), this);
+    ui::placeOnPage(sizeLabel, 2640, 2160, 1215, 255);
+    QStringList sizes;
+    for (const ConductorCRow& row : ConductorCTable())
+        sizes << QString::fromLatin1(row.SizeText.data(), row.SizeText.size());
+    sizes << QStringLiteral("Terminals");
+    m_wireSize = editableList("cmbFaultWireSize", sizes, this);
+    m_wireSize->setCurrentIndex(m_wireSize->count() - 1); // "Terminals"
+    m_wireSize->setAccessibleName(QStringLiteral("Select Wire Size"));
+    m_wireSize->setMaxVisibleItems(sizes.size());
+    sizeLabel->setBuddy(m_wireSize);
+    ui::placeOnPage(m_wireSize, 2640, 2400, 1215, 315);
+
+    m_cableType = optionPair("Frame25", "opCableType", QRect(4680, 1560, 3135, 735),
+        {{QStringLiteral(" Three Single Conductors"), QRect(240, 120, 2775, 255)},
+            {QStringLiteral(" Three-Conductor Cable"), QRect(240, 360, 2775, 255)}},
+        this);
+    m_cableType->button(0)->setChecked(true);
+
+    m_magneticCon = optionPair("Frame24", "opMagneticCon", QRect(2520, 4440, 1935, 615),
+        {{QStringLiteral("Magnetic Conduit"), QRect(0, 120, 1815, 255)},
+            {QStringLiteral("Non-Magnetic Conduit"), QRect(0, 360, 2055, 255)}},
+        this);
+    m_magneticCon->button(0)->setChecked(true);
+
+    QLabel* conductorsLabel = label("Label26", QStringLiteral("Wires Per Phase"), this);
+    ui::placeOnPage(conductorsLabel, 2640, 2880, 1695, 255);
+    m_phaseConductors
+        = textBox("txtNumbPhaseCond", QStringLiteral("1"), FaultField::ConductorsPerPhase, this);
+    conductorsLabel->setBuddy(m_phaseConductors);
+    ui::placeOnPage(m_phaseConductors, 2640, 3120, 495, 375);
+
+    QLabel* lengthLabel = label("Label27", QStringLiteral("Length of run in feet"), this);
+    ui::placeOnPage(lengthLabel, 2640, 3600, 1695, 255);
+    m_feet = textBox("txtFeet", QStringLiteral("0"), FaultField::LengthFeet, this);
+    lengthLabel->setBuddy(m_feet);
+    ui::placeOnPage(m_feet, 2640, 3840, 975, 375);
+}
+
+void ShortCircuitPage::buildResults()
+{
+    auto* frame = new QGroupBox(QStringLiteral("Fault Current Calculation"), this);
+    frame->setObjectName(QStringLiteral("Frame23"));
+    ui::placeOnPage(frame, 4680, 2400, 3135, 2895);
+    m_fault = label("lblFault(0)", QStringLiteral("0  "), frame);
+    m_fault->setAccessibleName(QStringLiteral("Fault current at the end of the run"));
+    QFont resultFont = m_fault->font();
+    resultFont.setPointSize(12);
+    resultFont.setBold(true);
+    m_fault->setFont(resultFont);
+    ui::place(m_fault, 240, 360, 2655, 375);
+
+    auto* calculate = new QPushButton(QStringLiteral("Calculate the Fault Current"), this);
+    calculate->setObjectName(QStringLiteral("cmdCalcFault"));
+    ui::placeOnPage(calculate, 5640, 5760, 2175, 375);
+    connect(calculate, &QPushButton::clicked, this, &ShortCircuitPage::calculate);
+
+    auto* print = new QPushButton(QStringLiteral("Print"), this);
+    print->setObjectName(QStringLiteral("cmdPrint"));
+    ui::placeOnPage(print, 4560, 5760, 975, 375);
+    connect(print, &QPushButton::clicked, this, &ShortCircuitPage::printRequested);
+}
+
+void ShortCircuitPage::movePanelHome()
+{
+    m_panel->move(ui::pageRect(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight).topLeft());
+}
+
+void ShortCircuitPage::sourceChosen(int index)
+{
+    const bool transformer = index == 0;
+    m_transformer->setVisible(transformer);
+    m_breaker->setVisible(!transformer);
+    m_panel->setVisible(!transformer);
+    m_available->button(0)->setEnabled(transformer);
+    m_available->button(transformer ? 0 : 1)->setChecked(true);
+    m_faultUtility->setEnabled(!transformer);
+    m_xfmrVA->setEnabled(transformer);
+    m_xfmrZ->setEnabled(transformer);
+    m_voltsPri->setEnabled(false);
+}
+
+void ShortCircuitPage::primaryChosen(int index)
+{
+    const bool primaryFaultGiven = index == 1;
+    m_faultUtility->setEnabled(primaryFaultGiven);
+    m_voltsPri->setEnabled(primaryFaultGiven);
+}
+
+void ShortCircuitPage::guardPhase()
+{
+    const QString volts = m_faultVoltage->currentText();
+    const bool singlePhaseOnly = volts == QLatin1String("277") || volts == QLatin1String("120");
+    m_phase->button(singlePhaseOnly ? 1 : 0)->setChecked(true);
+    m_phase->button(0)->setEnabled(!singlePhaseOnly);
+}
+
+void ShortCircuitPage::selectConductorC()
+{
+    const std::optional<std::int32_t> c = LookupConductorC(ui::toStd(m_wireSize->currentText()),
+        m_magneticCon->checkedId() == 0, m_cableType->checkedId() == 0);
+    if (c)
+        m_conductorC = *c;
+}
+
+FaultInputTexts ShortCircuitPage::inputTexts() const
+{
+    FaultInputTexts texts;
+    texts.SourceIsBreaker = m_shortType->checkedId() == 1;
+    texts.InfinitePrimary = m_available->checkedId() == 0;
+    texts.ThreePhase = m_phase->checkedId() == 0;
+    texts.Kva = ui::toStd(m_xfmrVA->text());
+    texts.PercentZ = ui::toStd(m_xfmrZ->text());
+    texts.PrimaryVolts = ui::toStd(m_voltsPri->currentText());
+    texts.SecondaryVolts = ui::toStd(m_faultVoltage->currentText());
+    texts.AvailableFaultAmps = ui::toStd(m_faultUtility->text());
+    texts.WireSize = ui::toStd(m_wireSize->currentText());
+    texts.ConductorsPerPhase = ui::toStd(m_phaseConductors->text());
+    texts.LengthFeet = ui::toStd(m_feet->text());
+    return texts;
+}
+
+void ShortCircuitPage::calculate()
+{
+    const numtext::Separators separators = ui::localeSeparators();
+    const FaultInputReading reading = ReadFaultInputs(inputTexts(), m_conductorC, separators);
+    if (reading.Refused) {
+        refuse(*reading.Refused);
+        return;
+    }
+    const FaultCalcResult result = RunFaultCalculation(reading.Inputs);
+    m_sourceFaultAmps = result.SourceFaultAmps;
+    const FaultCaptions captions = FaultResultCaptions(result, separators);
+    if (captions.FullLoad)
+        m_xfmrFla->setText(ui::fromStd(*captions.FullLoad));
+    if (captions.SourceFault)
+        m_xfmrIsc->setText(ui::fromStd(*captions.SourceFault));
+    m_fault->setText(ui::fromStd(captions.EndOfRun));
+}
+
+void ShortCircuitPage::refuse(FaultField field)
+{
+    ui::showMessage(this,
+        QStringLiteral("Please enter a valid value for %1.")
+            .arg(ui::fromStd(std::string(FaultFieldName(field)))),
+        QStringLiteral("Invalid Fault Input"), ui::MessageIcon::Information);
+    QWidget* widget = fieldWidget(field);
+    ui::giveFocus(widget);
+    if (auto* box = qobject_cast<QLineEdit*>(widget))
+        box->selectAll();
+    else if (auto* list = qobject_cast<QComboBox*>(widget))
+        list->lineEdit()->selectAll();
+}
+
+QWidget* ShortCircuitPage::fieldWidget(FaultField field) const
+{
+    switch (field) {
+    case FaultField::Kva:
+        return m_xfmrVA;
+    case FaultField::PercentZ:
+        return m_xfmrZ;
+    case FaultField::PrimaryVolts:
+        return m_voltsPri;
+    case FaultField::SecondaryVolts:
+        return m_faultVoltage;
+    case FaultField::AvailableFaultAmps:
+        return m_faultUtility;
+    case FaultField::ConductorsPerPhase:
+        return m_phaseConductors;
+    case FaultField::LengthFeet:
+        return m_feet;
+    }
+    return nullptr;
+}
+
+FaultPageState ShortCircuitPage::pageState() const
+{
+    FaultPageState state;
+    state.Fields = inputTexts();
+    state.MagneticConduit = m_magneticCon->checkedId() == 0;
+    state.SingleConductors = m_cableType->checkedId() == 0;
+    state.FullLoadCaption = ui::toStd(m_xfmrFla->text());
+    state.SourceFaultCaption = ui::toStd(m_xfmrIsc->text());
+    state.EndOfRunCaption = ui::toStd(m_fault->text());
+    return state;
+}

@@ -1,0 +1,631 @@
+#include "app/main_window.h"
+#include "app/voltage_drop_settings.h"
+#include "fault/short_circuit_page.h"
+#include "message_box_catcher.h"
+#include "test_main.h"
+#include "ui/twips.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+enum class Mode
+{
+    Breaker,
+    InfinitePrimary,
+    KnownPrimary,
+};
+
+} // namespace
+
+class ShortCircuitPageTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startsInBreakerMode();
+    void layout_data();
+    void layout();
+    void panelCoversTheTransformerFields();
+    void modes_data();
+    void modes();
+    void phaseGuard_data();
+    void phaseGuard();
+    void conductorConstantFollowsTheChoices();
+    void typedWireSizeIsEmptied();
+    void infiniteTransformer();
+    void knownPrimary();
+    void singlePhaseTransformer();
+    void breaker();
+    void refusals_data();
+    void refusals();
+    void printHandsOverThePage();
+    void panelGoesHomeWithThePage();
+
+private:
+    template<typename T>
+    T* find(const QString& name) const
+    {
+        T* widget = m_page->findChild<T*>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    QRadioButton* option(const QString& name) const { return find<QRadioButton>(name); }
+    QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
+    QComboBox* list(const QString& name) const { return find<QComboBox>(name); }
+    QString caption(const QString& name) const { return find<QLabel>(name)->text(); }
+
+    static void click(QAbstractButton* button);
+    static void choose(QComboBox* list, const QString& item);
+    static void type(QLineEdit* box, const QString& text);
+    void clickOption(const QString& name) { click(option(name)); }
+    void calculate() { click(find<QPushButton>(QStringLiteral("cmdCalcFault"))); }
+    void verifyMode(Mode mode) const;
+
+    QPointer<ShortCircuitPage> m_page;
+};
+
+void ShortCircuitPageTest::init()
+{
+    m_page = new ShortCircuitPage;
+    m_page->resize(582, 400);
+    m_page->show();
+    m_page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_page));
+}
+
+void ShortCircuitPageTest::cleanup()
+{
+    delete m_page;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        delete window;
+}
+
+// On the option's mark, which is where a click takes on a wide option with a short caption.
+void ShortCircuitPageTest::click(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// Opens the list and picks the item as the user does from the keyboard.
+void ShortCircuitPageTest::choose(QComboBox* list, const QString& item)
+{
+    const int row = list->findText(item);
+    QVERIFY2(row >= 0, qPrintable(item));
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    view->setCurrentIndex(view->model()->index(row, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QTRY_VERIFY(!view->isVisible());
+}
+
+void ShortCircuitPageTest::type(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(box, text);
+}
+
+void ShortCircuitPageTest::verifyMode(Mode mode) const
+{
+    const bool transformer = mode != Mode::Breaker;
+    const bool primaryGiven = mode != Mode::InfinitePrimary;
+    QCOMPARE(option(QStringLiteral("opShortType(0)"))->isChecked(), transformer);
+    QCOMPARE(option(QStringLiteral("opShortType(1)"))->isChecked(), !transformer);
+    QCOMPARE(option(QStringLiteral("opAvalible(0)"))->isChecked(), !primaryGiven);
+    QCOMPARE(option(QStringLiteral("opAvalible(1)"))->isChecked(), primaryGiven);
+    QCOMPARE(option(QStringLiteral("opAvalible(0)"))->isEnabled(), transformer);
+    QCOMPARE(edit(QStringLiteral("txtFaultUtility"))->isEnabled(), primaryGiven);
+    QCOMPARE(list(QStringLiteral("cbVoltsPri"))->isEnabled(), mode == Mode::KnownPrimary);
+    QCOMPARE(edit(QStringLiteral("txXfmrVA"))->isEnabled(), transformer);
+    QCOMPARE(edit(QStringLiteral("txXfmrZ"))->isEnabled(), transformer);
+    QCOMPARE(find<QWidget>(QStringLiteral("Picture1"))->isVisible(), !transformer);
+    QCOMPARE(find<QWidget>(QStringLiteral("Picture2"))->isVisible(), transformer);
+    QCOMPARE(find<QWidget>(QStringLiteral("Picture3"))->isVisible(), !transformer);
+}
+
+void ShortCircuitPageTest::startsInBreakerMode()
+{
+    verifyMode(Mode::Breaker);
+    QVERIFY(option(QStringLiteral("opPhase(0)"))->isChecked());
+    QVERIFY(option(QStringLiteral("opPhase(0)"))->isEnabled());
+    QVERIFY(option(QStringLiteral("opCableType(0)"))->isChecked());
+    QVERIFY(option(QStringLiteral("opMagneticCon(0)"))->isChecked());
+
+    const QList<std::pair<const char*, const char*>> captions {
+        {"opShortType(0)", "X-FMR"},
+        {"opShortType(1)", "Breaker"},
+        {"opAvalible(0)", "Infinity"},
+        {"opAvalible(1)", "Available Fault Current in Amps"},
+        {"opPhase(0)", "Three Phase"},
+        {"opPhase(1)", "Single Phase"},
+        {"opCableType(0)", " Three Single Conductors"},
+        {"opCableType(1)", " Three-Conductor Cable"},
+        {"opMagneticCon(0)", "Magnetic Conduit"},
+        {"opMagneticCon(1)", "Non-Magnetic Conduit"},
+    };
+    for (const auto& [name, text] : captions)
+        QCOMPARE(option(QLatin1String(name))->text(), QLatin1String(text));
+    const QList<std::pair<const char*, const char*>> labels {
+        {"Label29", "Primary Volts"},
+        {"Label24", "Enter  KVA   "},
+        {"Label28", "% Z"},
+        {"Label33", "Line-Line Voltage"},
+        {"Label25", "Select Wire Size"},
+        {"Label26", "Wires Per Phase"},
+        {"Label27", "Length of run in feet"},
+        {"lblXfmrFLA", "FLA"},
+        {"lblXfmrISC", "ISC"},
+        {"lblFault(0)", "0  "},
+    };
+    for (const auto& [name, text] : labels)
+        QCOMPARE(caption(QLatin1String(name)), QLatin1String(text));
+    QCOMPARE(find<QPushButton>(QStringLiteral("cmdCalcFault"))->text(),
+        QStringLiteral("Calculate the Fault Current"));
+    QCOMPARE(find<QPushButton>(QStringLiteral("cmdPrint"))->text(), QStringLiteral("Print"));
+    const QFont resultFont = find<QLabel>(QStringLiteral("lblFault(0)"))->font();
+    QCOMPARE(resultFont.pointSize(), 12);
+    QVERIFY(resultFont.bold());
+
+    QCOMPARE(edit(QStringLiteral("txtFaultUtility"))->text(), QStringLiteral("13000"));
+    QCOMPARE(edit(QStringLiteral("txXfmrVA"))->text(), QStringLiteral("500 "));
+    QCOMPARE(edit(QStringLiteral("txXfmrZ"))->text(), QStringLiteral("5.2"));
+    QCOMPARE(edit(QStringLiteral("txtNumbPhaseCond"))->text(), QStringLiteral("1"));
+    QCOMPARE(edit(QStringLiteral("txtFeet"))->text(), QStringLiteral("0"));
+
+    auto items = [](QComboBox* list) {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+        return texts;
+    };
+    QComboBox* primary = list(QStringLiteral("cbVoltsPri"));
+    QCOMPARE(primary->currentText(), QStringLiteral("480"));
+    QCOMPARE(items(primary), QStringList({"13800", "12600", "  4160", "    480", "    240"}));
+    QComboBox* secondary = list(QStringLiteral("cbFaultVoltage"));
+    QCOMPARE(secondary->currentText(), QStringLiteral("208"));
+    QCOMPARE(items(secondary), QStringList({"4160", "480", "277", "240", "208", "120"}));
+    QComboBox* sizes = list(QStringLiteral("cmbFaultWireSize"));
+    QCOMPARE(sizes->currentText(), QStringLiteral("Terminals"));
+    QCOMPARE(sizes->count(), 22);
+    QCOMPARE(sizes->itemText(0), QStringLiteral("   14 awg"));
+    QCOMPARE(sizes->itemText(3), QStringLiteral("     8 awg"));
+    QCOMPARE(sizes->itemText(12), QStringLiteral("  4/0 awg"));
+    QCOMPARE(sizes->itemText(20), QStringLiteral("1000 kcmil"));
+    QCOMPARE(sizes->itemText(21), QStringLiteral("Terminals"));
+
+    QCOMPARE(m_page->SourceFaultAmps(), 0.0);
+    QCOMPARE(m_page->ConductorC(), 0);
+}
+
+void ShortCircuitPageTest::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips"); // in the tab control, or in the frame
+    QTest::addColumn<bool>("inFrame");
+
+    const QList<std::tuple<const char*, QRect, bool>> rows {
+        {"Frame20", {3000, 360, 3135, 495}, false},
+        {"opAvalible(1)", {0, 0, 2835, 195}, true},
+        {"opAvalible(0)", {0, 240, 795, 195}, true},
+        {"Frame21", {3000, 960, 1215, 495}, false},
+        {"opShortType(1)", {0, 0, 975, 255}, true},
+        {"opShortType(0)", {0, 240, 855, 255}, true},
+        {"Frame22", {4560, 960, 1455, 495}, false},
+        {"opPhase(0)", {120, 0, 1335, 255}, true},
+        {"opPhase(1)", {120, 240, 1335, 255}, true},
+        {"Frame25", {4680, 1560, 3135, 735}, false},
+        {"opCableType(0)", {240, 120, 2775, 255}, true},
+        {"opCableType(1)", {240, 360, 2775, 255}, true},
+        {"Frame24", {2520, 4440, 1935, 615}, false},
+        {"opMagneticCon(0)", {0, 120, 1815, 255}, true},
+        {"opMagneticCon(1)", {0, 360, 2055, 255}, true},
+        {"Frame23", {4680, 2400, 3135, 2895}, false},
+        {"lblFault(0)", {240, 360, 2655, 375}, true},
+        {"txtFaultUtility", {1860, 440, 975, 285}, false},
+        {"Label29", {600, 600, 1095, 255}, false},
+        {"cbVoltsPri", {600, 840, 1095, 315}, false},
+        {"Label24", {720, 1200, 495, 375}, false},
+        {"txXfmrVA", {1320, 1200, 495, 375}, false},
+        {"Label28", {720, 1800, 375, 375}, false},
+        {"txXfmrZ", {1320, 1680, 495, 375}, false},
+        {"lblXfmrFLA", {360, 2160, 1455, 255}, false},
+        {"lblXfmrISC", {360, 2400, 1455, 255}, false},
+        {"Label33", {6480, 840, 1335, 255}, false},
+        {"cbFaultVoltage", {6480, 1080, 1335, 315}, false},
+        {"Label25", {2640, 2160, 1215, 255}, false},
+        {"cmbFaultWireSize", {2640, 2400, 1215, 315}, false},
+        {"Label26", {2640, 2880, 1695, 255}, false},
+        {"txtNumbPhaseCond", {2640, 3120, 495, 375}, false},
+        {"Label27", {2640, 3600, 1695, 255}, false},
+        {"txtFeet", {2640, 3840, 975, 375}, false},
+        {"Image3", {1200, 720, 1695, 5385}, false},
+        {"Picture2", {1880, 840, 870, 1095}, false},
+        {"Picture1", {2050, 840, 465, 1110}, false},
+        {"Picture3", {240, 600, 1575, 2055}, false},
+        {"cmdPrint", {4560, 5760, 975, 375}, false},
+        {"cmdCalcFault", {5640, 5760, 2175, 375}, false},
+    };
+    for (const auto& [name, twips, inFrame] : rows)
+        QTest::newRow(name) << QString::fromLatin1(name) << twips << inFrame;
+}
+
+void ShortCircuitPageTest::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(bool, inFrame);
+    const QRect expected = inFrame
+        ? ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height())
+        : ui::pageRect(twips.x(), twips.y(), twips.width(), twips.height());
+    QWidget* widget = find<QWidget>(name);
+    QCOMPARE(widget->geometry(), expected);
+    QCOMPARE(widget->parentWidget() != m_page, inFrame);
+}
+
+void ShortCircuitPageTest::panelCoversTheTransformerFields()
+{
+    QWidget* panel = find<QWidget>(QStringLiteral("Picture3"));
+    const QWidgetList children = m_page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const char* name : {"Label29", "cbVoltsPri", "Label24", "txXfmrVA", "Label28", "txXfmrZ",
+             "lblXfmrFLA", "lblXfmrISC"}) {
+        QWidget* field = find<QWidget>(QLatin1String(name));
+        QVERIFY2(panel->geometry().contains(field->geometry()), name);
+        // Later children are drawn over earlier ones.
+        QVERIFY2(children.indexOf(panel) > children.indexOf(field), name);
+        QVERIFY2(panel->isVisible() && m_page->childAt(field->geometry().center()) == panel, name);
+    }
+    // A breaker needs no transformer fields, but its own fault current stays in view.
+    QVERIFY(!panel->geometry().intersects(edit(QStringLiteral("txtFaultUtility"))->geometry()));
+}
+
+void ShortCircuitPageTest::modes_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<int>("mode");
+
+    QTest::newRow("transformer") << QStringList {"opShortType(0)"} << int(Mode::InfinitePrimary);
+    QTest::newRow("transformer, given primary")
+        << QStringList {"opShortType(0)", "opAvalible(1)"} << int(Mode::KnownPrimary);
+    QTest::newRow("given primary, back to infinity") << QStringList {"opShortType(0)",
+        "opAvalible(1)", "opAvalible(0)"} << int(Mode::InfinitePrimary);
+    QTest::newRow("given primary, then breaker")
+        << QStringList {"opShortType(0)", "opAvalible(1)", "opShortType(1)"} << int(Mode::Breaker);
+    QTest::newRow("transformer, then breaker")
+        << QStringList {"opShortType(0)", "opShortType(1)"} << int(Mode::Breaker);
+    QTest::newRow("breaker, then transformer again")
+        << QStringList {"opShortType(0)", "opAvalible(1)", "opShortType(1)", "opShortType(0)"}
+        << int(Mode::InfinitePrimary);
+    QTest::newRow("infinity is out of reach for a breaker")
+        << QStringList {"opAvalible(0)"} << int(Mode::Breaker);
+}
+
+void ShortCircuitPageTest::modes()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(int, mode);
+    for (const QString& name : clicks)
+        clickOption(name);
+    verifyMode(Mode(mode));
+    // Disabled fields keep what they hold.
+    QCOMPARE(edit(QStringLiteral("txXfmrVA"))->text(), QStringLiteral("500 "));
+    QCOMPARE(edit(QStringLiteral("txtFaultUtility"))->text(), QStringLiteral("13000"));
+    QCOMPARE(list(QStringLiteral("cbVoltsPri"))->currentText(), QStringLiteral("480"));
+}
+
+void ShortCircuitPageTest::phaseGuard_data()
+{
+    QTest::addColumn<QString>("how"); // "choose" or "type"
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<bool>("firstSinglePhaseOnly");
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<bool>("thenSinglePhaseOnly");
+
+    QTest::newRow("chosen 120, then 208") << "choose"
+                                          << "120" << true << "208" << false;
+    QTest::newRow("chosen 277, then 4160") << "choose"
+                                           << "277" << true << "4160" << false;
+    QTest::newRow("chosen 480, then 120") << "choose"
+                                          << "480" << false << "120" << true;
+    QTest::newRow("typed 120, then 480") << "type"
+                                         << "120" << true << "480" << false;
+    QTest::newRow("typed 277, then 2770") << "type"
+                                          << "277" << true << "2770" << false;
+    QTest::newRow("typed with a blank") << "type"
+                                        << " 120" << false << "277" << true;
+    QTest::newRow("typed with decimals") << "type"
+                                         << "120.0" << false << "120" << true;
+}
+
+void ShortCircuitPageTest::phaseGuard()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, first);
+    QFETCH(bool, firstSinglePhaseOnly);
+    QFETCH(QString, then);
+    QFETCH(bool, thenSinglePhaseOnly);
+
+    QComboBox* volts = list(QStringLiteral("cbFaultVoltage"));
+    QRadioButton* three = option(QStringLiteral("opPhase(0)"));
+    QRadioButton* single = option(QStringLiteral("opPhase(1)"));
+    const auto enter = [&](const QString& text) {
+        if (how == QLatin1String("choose"))
+            choose(volts, text);
+        else
+            type(volts->lineEdit(), text);
+        QCOMPARE(volts->currentText(), text);
+    };
+
+    enter(first);
+    QCOMPARE(single->isChecked(), firstSinglePhaseOnly);
+    QCOMPARE(three->isEnabled(), !firstSinglePhaseOnly);
+    if (firstSinglePhaseOnly) {
+        click(three);
+        QVERIFY(single->isChecked());
+    }
+
+    enter(then);
+    QCOMPARE(single->isChecked(), thenSinglePhaseOnly);
+    QCOMPARE(three->isChecked(), !thenSinglePhaseOnly);
+    QCOMPARE(three->isEnabled(), !thenSinglePhaseOnly);
+}
+
+void ShortCircuitPageTest::conductorConstantFollowsTheChoices()
+{
+    QComboBox* sizes = list(QStringLiteral("cmbFaultWireSize"));
+    choose(sizes, QStringLiteral("  4/0 awg"));
+    QCOMPARE(m_page->ConductorC(), 15082);
+    clickOption(QStringLiteral("opCableType(1)"));
+    QCOMPARE(m_page->ConductorC(), 16392);
+    clickOption(QStringLiteral("opMagneticCon(1)"));
+    QCOMPARE(m_page->ConductorC(), 17483);
+
+    // "Terminals" leaves the last size's constant.
+    choose(sizes, QStringLiteral("Terminals"));
+    QCOMPARE(m_page->ConductorC(), 17483);
+    clickOption(QStringLiteral("opCableType(0)"));
+    QCOMPARE(m_page->ConductorC(), 17483);
+    choose(sizes, QStringLiteral("   10 awg"));
+    QCOMPARE(m_page->ConductorC(), 982);
+    clickOption(QStringLiteral("opMagneticCon(0)"));
+    QCOMPARE(m_page->ConductorC(), 981);
+
+    // An emptied box has no constant; choosing the same size again brings both back.
+    type(sizes->lineEdit(), QStringLiteral("4"));
+    QCOMPARE(sizes->currentText(), QString());
+    clickOption(QStringLiteral("opCableType(1)"));
+    QCOMPARE(m_page->ConductorC(), 981);
+    choose(sizes, QStringLiteral("   10 awg"));
+    QCOMPARE(sizes->currentText(), QStringLiteral("   10 awg"));
+    QCOMPARE(m_page->ConductorC(), 982);
+}
+
+void ShortCircuitPageTest::typedWireSizeIsEmptied()
+{
+    QComboBox* sizes = list(QStringLiteral("cmbFaultWireSize"));
+    choose(sizes, QStringLiteral("  2/0 awg"));
+    QCOMPARE(m_page->ConductorC(), 10755);
+    type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
+    calculate();
+    QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("6,479 Amps"));
+
+    type(sizes->lineEdit(), QStringLiteral("4/0"));
+    QCOMPARE(sizes->currentText(), QString());
+    QCOMPARE(sizes->count(), 22);
+    QCOMPARE(m_page->ConductorC(), 10755);
+    QTest::keyClick(sizes->lineEdit(), Qt::Key_Return);
+    QCOMPARE(sizes->currentText(), QString());
+    QCOMPARE(sizes->count(), 22);
+
+    // The run now ends at the terminals.
+    calculate();
+    QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("13,000 Amps"));
+}
+
+void ShortCircuitPageTest::infiniteTransformer()
+{
+    clickOption(QStringLiteral("opShortType(0)"));
+    choose(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
+    type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
+    calculate();
+    QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), QStringLiteral("1,387.9 FLA"));
+    QCOMPARE(caption(QStringLiteral("lblXfmrISC")), QStringLiteral("29,655 ISC"));
+    QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("11,244 Amps"));
+    QVERIFY(qAbs(m_page->SourceFaultAmps() - 29655.15) < 0.005);
+
+    choose(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("Terminals"));
+    calculate();
+    QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("29,655 Amps"));
+}
+
+void ShortCircuitPageTest::knownPrimary()
+{
+    clickOption(QStringLiteral("opShortType(0)"));
+    clickOption(QStringLiteral("opAvalible(1)"));
+    choose(list(QStringLiteral("cbVoltsPri")), QStringLiteral("13800"));
+    choose(list(QStringLiteral("cbFaultVoltage")), QStringLiteral("480"));
+    type(edit(QStringLiteral("txtFaultUtility")), QStringLiteral("13,000"));
+    calculate();
+    QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), QStringLiteral("601.4 FLA"));
+    QCOMPARE(caption(QStringLiteral("lblXfmrISC")), QStringLiteral("11,218 ISC"));
+    QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("11,218 Amps"));
+
+    // The blanks of a chosen primary voltage do no harm.
+    choose(list(QStringLiteral("cbVoltsPri")), QStringLiteral("  4160"));
+    calculate();
+    QCOMPARE(caption(QStringLiteral("lblXfmrISC")), QStringLiteral("10,489 ISC"));
+}
+
+void ShortCircuitPageTest::singlePhaseTransformer()
+{
+    clickOption(QStringLiteral("opShortType(0)"));
+    type(edit(QStringLiteral("txXfmrVA")), QStringLiteral("50"));
+    type(edit(QStringLiteral("txXfmrZ")), QStringLiteral("2"));
+    choose(list(QStringLiteral("cbFaultVoltage")), QStringLiteral("240"));
+    clickOption(QStringLiteral("opPhase(1)"));
+    choose(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("     1 awg"));
+    type(edit(QStringLiteral("txtFeet")), QStringLiteral("50"));
+    calculate();
+    QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), QStringLiteral("208.3 FLA"));
+    QCOMPARE(caption(QStringLiteral("lblXfmrISC")), QStringLiteral("11,574 ISC"));
+    QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("6,967 Amps"));
+}
+
+void ShortCircuitPageTest::breaker()
+{
+    calculate();
+    QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("13,000 Amps"));
+    QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), QStringLiteral("FLA"));
+    QCOMPARE(caption(QStringLiteral("lblXfmrISC")), QStringLiteral("ISC"));
+    QCOMPARE(m_page->SourceFaultAmps(), 13000.0);
+
+    type(edit(QStringLiteral("txtFaultUtility")), QStringLiteral("0.4"));
+    calculate();
+    QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral(" Amps"));
+    QCOMPARE(m_page->SourceFaultAmps(), 0.4);
+}
+
+void ShortCircuitPageTest::refusals_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("fieldName");
+
+    const QStringList breaker;
+    const QStringList infinite {"opShortType(0)"};
+    const QStringList known {"opShortType(0)", "opAvalible(1)"};
+    QTest::newRow("breaker amps") << breaker << "txtFaultUtility"
+                                  << "lots"
+                                  << "Available Fault Current";
+    QTest::newRow("primary amps") << known << "txtFaultUtility"
+                                  << "-13000"
+                                  << "Available Fault Current";
+    QTest::newRow("primary volts") << known << "cbVoltsPri"
+                                   << "0"
+                                   << "Primary Volts";
+    QTest::newRow("kVA") << infinite << "txXfmrVA"
+                         << "0"
+                         << "KVA";
+    QTest::newRow("impedance") << infinite << "txXfmrZ"
+                               << ""
+                               << "% Z";
+    QTest::newRow("voltage") << breaker << "cbFaultVoltage"
+                             << "0"
+                             << "Line-Line Voltage";
+    QTest::newRow("wires per phase") << infinite << "txtNumbPhaseCond"
+                                     << "1.5"
+                                     << "Wires Per Phase";
+    QTest::newRow("length") << known << "txtFeet"
+                            << "-3"
+                            << "Length of run in feet";
+}
+
+void ShortCircuitPageTest::refusals()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, fieldName);
+
+    for (const QString& name : clicks)
+        clickOption(name);
+    choose(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
+    type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
+    calculate();
+    const QString fla = caption(QStringLiteral("lblXfmrFLA"));
+    const QString isc = caption(QStringLiteral("lblXfmrISC"));
+    const QString fault = caption(QStringLiteral("lblFault(0)"));
+    const double source = m_page->SourceFaultAmps();
+    QVERIFY(source > 0);
+
+    QWidget* widget = find<QWidget>(field);
+    auto* box = qobject_cast<QLineEdit*>(widget);
+    type(box ? box : qobject_cast<QComboBox*>(widget)->lineEdit(), text);
+    find<QPushButton>(QStringLiteral("cmdCalcFault"))->setFocus();
+
+    MessageBoxCatcher catcher;
+    calculate();
+    QCOMPARE(catcher.count(), 1);
+    QCOMPARE(catcher.last().title, QStringLiteral("Invalid Fault Input"));
+    QCOMPARE(
+        catcher.last().text, QStringLiteral("Please enter a valid value for %1.").arg(fieldName));
+    QCOMPARE(catcher.last().icon, QMessageBox::Information);
+    QCOMPARE(catcher.last().buttons, QList<QMessageBox::StandardButton> {QMessageBox::Ok});
+
+    QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), fla);
+    QCOMPARE(caption(QStringLiteral("lblXfmrISC")), isc);
+    QCOMPARE(caption(QStringLiteral("lblFault(0)")), fault);
+    QCOMPARE(m_page->SourceFaultAmps(), source);
+    m_page->activateWindow();
+    QTRY_VERIFY(widget->hasFocus());
+}
+
+void ShortCircuitPageTest::printHandsOverThePage()
+{
+    QSignalSpy print(m_page, &ShortCircuitPage::printRequested);
+    clickOption(QStringLiteral("opShortType(0)"));
+    choose(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
+    type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
+    calculate();
+    clickOption(QStringLiteral("opMagneticCon(1)"));
+    click(find<QPushButton>(QStringLiteral("cmdPrint")));
+    QCOMPARE(print.count(), 1);
+
+    const FaultPageState state = m_page->pageState();
+    QVERIFY(!state.Fields.SourceIsBreaker);
+    QVERIFY(state.Fields.InfinitePrimary);
+    QVERIFY(state.Fields.ThreePhase);
+    QCOMPARE(state.Fields.Kva, "500 ");
+    QCOMPARE(state.Fields.PercentZ, "5.2");
+    QCOMPARE(state.Fields.PrimaryVolts, "480");
+    QCOMPARE(state.Fields.SecondaryVolts, "208");
+    QCOMPARE(state.Fields.AvailableFaultAmps, "13000");
+    QCOMPARE(state.Fields.WireSize, "  4/0 awg");
+    QCOMPARE(state.Fields.ConductorsPerPhase, "1");
+    QCOMPARE(state.Fields.LengthFeet, "100");
+    QVERIFY(!state.MagneticConduit);
+    QVERIFY(state.SingleConductors);
+    QCOMPARE(state.FullLoadCaption, "1,387.9 FLA");
+    QCOMPARE(state.SourceFaultCaption, "29,655 ISC");
+    QCOMPARE(state.EndOfRunCaption, "11,244 Amps");
+}
+
+void ShortCircuitPageTest::panelGoesHomeWithThePage()
+{
+    VoltageDropSettings settings;
+    MainWindow window(settings);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* panel = window.shortCircuitPage()->findChild<QWidget*>(QStringLiteral("Picture3"));
+    const QPoint home = ui::pageRect(240, 600, 1575, 2055).topLeft();
+
+    panel->move(0, 0);
+    QTabBar* bar = window.tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(MainWindow::ShortCircuitTab).center());
+    QCOMPARE(window.tabs()->currentIndex(), int(MainWindow::ShortCircuitTab));
+    QCOMPARE(panel->pos(), home);
+
+    window.tabs()->setCurrentIndex(MainWindow::DesignDataTab);
+    panel->move(50, 50);
+    window.tabs()->setCurrentIndex(MainWindow::ShortCircuitTab);
+    QCOMPARE(panel->pos(), home);
+}
+
+TAVILON_WIDGET_TEST_MAIN(ShortCircuitPageTest)
+#include "short_circuit_page_test.moc"
