@@ -42,7 +42,7 @@ DesignDataPage::DesignDataPage(QWidget* parent)
         {"cmdMotors", QStringLiteral("Motors"), DesignDocument::Motors},
         {"cmdWires", QStringLiteral("Wire Ampacities"), DesignDocument::WireAmpacities},
     };
-    int top = 480;
+    int top = 1320; // below the program logo at the top right
     for (const Choice& choice : choices) {
         QPushButton* button = documentButton(choice.name, choice.caption, this);
         ui::placeOnPage(button, 6900, top, 1680, 375);
