@@ -34,8 +34,6 @@ private slots:
     void init();
     void cleanup();
     void startsInBreakerMode();
-    void layout_data();
-    void layout();
     void panelCoversTheTransformerFields();
     void modes_data();
     void modes();
@@ -147,37 +145,6 @@ void ShortCircuitPageTest::startsInBreakerMode()
     QVERIFY(option(QStringLiteral("opCableType(0)"))->isChecked());
     QVERIFY(option(QStringLiteral("opMagneticCon(0)"))->isChecked());
 
-    const QList<std::pair<const char*, const char*>> captions {
-        {"opShortType(0)", "X-FMR"},
-        {"opShortType(1)", "Breaker"},
-        {"opAvalible(0)", "Infinity"},
-        {"opAvalible(1)", "Available Fault Current in Amps"},
-        {"opPhase(0)", "Three Phase"},
-        {"opPhase(1)", "Single Phase"},
-        {"opCableType(0)", " Three Single Conductors"},
-        {"opCableType(1)", " Three-Conductor Cable"},
-        {"opMagneticCon(0)", "Magnetic Conduit"},
-        {"opMagneticCon(1)", "Non-Magnetic Conduit"},
-    };
-    for (const auto& [name, text] : captions)
-        QCOMPARE(option(QLatin1String(name))->text(), QLatin1String(text));
-    const QList<std::pair<const char*, const char*>> labels {
-        {"Label29", "Primary Volts"},
-        {"Label24", "Enter  KVA   "},
-        {"Label28", "% Z"},
-        {"Label33", "Line-Line Voltage"},
-        {"Label25", "Select Wire Size"},
-        {"Label26", "Wires Per Phase"},
-        {"Label27", "Length of run in feet"},
-        {"lblXfmrFLA", "FLA"},
-        {"lblXfmrISC", "ISC"},
-        {"lblFault(0)", "0  "},
-    };
-    for (const auto& [name, text] : labels)
-        QCOMPARE(caption(QLatin1String(name)), QLatin1String(text));
-    QCOMPARE(find<QPushButton>(QStringLiteral("cmdCalcFault"))->text(),
-        QStringLiteral("Calculate the Fault Current"));
-    QCOMPARE(find<QPushButton>(QStringLiteral("cmdPrint"))->text(), QStringLiteral("Print"));
     const QFont resultFont = find<QLabel>(QStringLiteral("lblFault(0)"))->font();
     QCOMPARE(resultFont.pointSize(), 12);
     QVERIFY(resultFont.bold());
@@ -211,71 +178,6 @@ void ShortCircuitPageTest::startsInBreakerMode()
 
     QCOMPARE(m_page->SourceFaultAmps(), 0.0);
     QCOMPARE(m_page->ConductorC(), 0);
-}
-
-void ShortCircuitPageTest::layout_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips"); // in the tab control, or in the frame
-    QTest::addColumn<bool>("inFrame");
-
-    const QList<std::tuple<const char*, QRect, bool>> rows {
-        {"Frame20", {3000, 360, 3135, 495}, false},
-        {"opAvalible(1)", {0, 0, 2835, 195}, true},
-        {"opAvalible(0)", {0, 240, 795, 195}, true},
-        {"Frame21", {3000, 960, 1215, 495}, false},
-        {"opShortType(1)", {0, 0, 975, 255}, true},
-        {"opShortType(0)", {0, 240, 855, 255}, true},
-        {"Frame22", {4560, 960, 1455, 495}, false},
-        {"opPhase(0)", {120, 0, 1335, 255}, true},
-        {"opPhase(1)", {120, 240, 1335, 255}, true},
-        {"Frame25", {4680, 1560, 3135, 735}, false},
-        {"opCableType(0)", {240, 120, 2775, 255}, true},
-        {"opCableType(1)", {240, 360, 2775, 255}, true},
-        {"Frame24", {2520, 4440, 1935, 615}, false},
-        {"opMagneticCon(0)", {0, 120, 1815, 255}, true},
-        {"opMagneticCon(1)", {0, 360, 2055, 255}, true},
-        {"Frame23", {4680, 2400, 3135, 2895}, false},
-        {"lblFault(0)", {240, 360, 2655, 375}, true},
-        {"txtFaultUtility", {1860, 440, 975, 285}, false},
-        {"Label29", {600, 600, 1095, 255}, false},
-        {"cbVoltsPri", {600, 840, 1095, 315}, false},
-        {"Label24", {720, 1200, 495, 375}, false},
-        {"txXfmrVA", {1320, 1200, 495, 375}, false},
-        {"Label28", {720, 1800, 375, 375}, false},
-        {"txXfmrZ", {1320, 1680, 495, 375}, false},
-        {"lblXfmrFLA", {360, 2160, 1455, 255}, false},
-        {"lblXfmrISC", {360, 2400, 1455, 255}, false},
-        {"Label33", {6480, 840, 1335, 255}, false},
-        {"cbFaultVoltage", {6480, 1080, 1335, 315}, false},
-        {"Label25", {2640, 2160, 1215, 255}, false},
-        {"cmbFaultWireSize", {2640, 2400, 1215, 315}, false},
-        {"Label26", {2640, 2880, 1695, 255}, false},
-        {"txtNumbPhaseCond", {2640, 3120, 495, 375}, false},
-        {"Label27", {2640, 3600, 1695, 255}, false},
-        {"txtFeet", {2640, 3840, 975, 375}, false},
-        {"Image3", {1200, 720, 1695, 5385}, false},
-        {"Picture2", {1880, 840, 870, 1095}, false},
-        {"Picture1", {2050, 840, 465, 1110}, false},
-        {"Picture3", {240, 600, 1575, 2055}, false},
-        {"cmdPrint", {4560, 5760, 975, 375}, false},
-        {"cmdCalcFault", {5640, 5760, 2175, 375}, false},
-    };
-    for (const auto& [name, twips, inFrame] : rows)
-        QTest::newRow(name) << QString::fromLatin1(name) << twips << inFrame;
-}
-
-void ShortCircuitPageTest::layout()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    QFETCH(bool, inFrame);
-    const QRect expected = inFrame
-        ? ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height())
-        : ui::pageRect(twips.x(), twips.y(), twips.width(), twips.height());
-    QWidget* widget = find<QWidget>(name);
-    QCOMPARE(widget->geometry(), expected);
-    QCOMPARE(widget->parentWidget() != m_page, inFrame);
 }
 
 void ShortCircuitPageTest::panelCoversTheTransformerFields()
