@@ -1,0 +1,321 @@
+#include "voltage_drop/voltage_drop_calculation.h"
+
+#include "voltage_drop/input_rules.h"
+#include "voltage_drop/voltage_drop_text.h"
+#include "voltage_drop/wire_size_search.h"
+
+#include <cmath>
+#include <initializer_list>
+
+namespace {
+
+const PageMessage kInvalidLoad {
+    "Please enter a valid load for the calculation.", "Invalid Load", MessageKind::Information};
+const PageMessage kInvalidVoltage {
+    "Please enter a valid source voltage.", "Invalid Voltage", MessageKind::Information};
+const PageMessage kInvalidLength {
+    "Please enter a valid length for the wire.", "Invalid Wire Length", MessageKind::Information};
+const PageMessage kInvalidPercent {"Please enter a valid percent voltage drop.",
+    "Invalid Percent Voltage Drop", MessageKind::Information};
+const PageMessage kInvalidWiresPerPhase {"Please enter a valid number of wires per phase.",
+    "Invalid Wires Per Phase", MessageKind::Information};
+
+// An overflow or a division by zero anywhere in a step fails the step.
+bool allFinite(std::initializer_list<double> values)
+{
+    for (double value : values) {
+        if (!std::isfinite(value))
+            return false;
+    }
+    return true;
+}
+
+class Calculation
+{
+public:
+    Calculation(const VoltageDropInputs& inputs, VoltageDropState& state,
+        VoltageDropSettings& settings, const numtext::Separators& separators)
+        : m_inputs(inputs)
+        , m_state(state)
+        , m_settings(settings)
+        , m_separators(separators)
+    { }
+
+    CalculationOutcome run();
+
+private:
+    bool validate();
+    bool readTarget(const std::string& text, InputBox box);
+    void calculateFixedSize();
+    void refuse(const PageMessage& message, InputBox box, bool emptyBox)
+    {
+        m_outcome.Message = message;
+        m_outcome.Focus = box;
+        m_outcome.EmptyFocusBox = emptyBox;
+    }
+
+    const VoltageDropInputs& m_inputs;
+    VoltageDropState& m_state;
+    VoltageDropSettings& m_settings;
+    const numtext::Separators& m_separators;
+    double m_volts = 0;
+    CalculationOutcome m_outcome;
+};
+
+CalculationOutcome Calculation::run()
+{
+    if (!validate())
+        return m_outcome;
+
+    if (m_inputs.Mode == CalcMode::FixedSize && m_inputs.SizeIndex < 0) {
+        refuse(ChooseSizeFromListMessage(), InputBox::None, false);
+        return m_outcome;
+    }
+    m_state.SizeIndex = m_inputs.SizeIndex;
+    switch (m_inputs.Phases) {
+    case Circuit::ThreePhase:
+        m_state.PhaseText = "3 Phase";
+        break;
+    case Circuit::SinglePhase:
+        m_state.PhaseText = "1 Phase";
+        break;
+    case Circuit::DirectCurrent:
+        m_state.PhaseText = "Direct Current";
+        break;
+    }
+
+    if (m_inputs.Mode == CalcMode::FixedSize) {
+        calculateFixedSize();
+        return m_outcome;
+    }
+    DisplayScript display;
+    if (const auto refusal
+        = SearchWireSize(m_inputs, m_state, m_settings, m_volts, display, m_separators)) {
+        m_outcome.Message = refusal;
+        display = {};
+        display.clear();
+    }
+    m_outcome.Display = display.operations();
+    return m_outcome;
+}
+
+bool Calculation::validate()
+{
+    // The searches start from one set; the fixed size runs with the sets entered.
+    int sets = 1;
+    if (m_inputs.Mode == CalcMode::FixedSize && m_inputs.Parallel) {
+        const auto wires = numtext::toInt16(m_inputs.WiresPerPhaseText, m_separators);
+        if (!wires || *wires < 1) {
+            refuse(kInvalidWiresPerPhase, InputBox::WiresPerPhase, false);
+            return false;
+        }
+        sets = *wires;
+    }
+    m_settings.SetsPerPhase = sets;
+
+    if (m_inputs.LoadText.empty()) {
+        refuse(kInvalidLoad, InputBox::Load, false);
+        return false;
+    }
+    if (!ComputeLoadAmps(m_state, m_inputs, m_separators)) {
+        refuse(kInvalidLoad, InputBox::Load, true);
+        return false;
+    }
+    // The volt-ampere entries have read the voltage already; the ampere entry has not.
+    const std::optional<double> volts = numtext::toNumber(m_inputs.VoltsText, m_separators);
+    if (!volts || *volts == 0) {
+        refuse(kInvalidVoltage, InputBox::Volts, false);
+        return false;
+    }
+    m_volts = *volts;
+
+    if (m_inputs.LengthText.empty()) {
+        refuse(kInvalidLength, InputBox::Length, false);
+        return false;
+    }
+    const std::optional<double> length = numtext::toNumber(m_inputs.LengthText, m_separators);
+    if (!length) {
+        refuse(kInvalidLength, InputBox::Length, true);
+        return false;
+    }
+    m_state.WireLength = *length;
+
+    if (m_inputs.Mode == CalcMode::BranchSearch)
+        return readTarget(m_inputs.BranchPercentText, InputBox::BranchPercent);
+    if (m_inputs.Mode == CalcMode::FeederSearch)
+        return readTarget(m_inputs.FeederPercentText, InputBox::FeederPercent);
+    return true;
+}
+
+// An allowed drop of 0 % or less can never be met.
+bool Calculation::readTarget(const std::string& text, InputBox box)
+{
+    if (text.empty()) {
+        refuse(kInvalidPercent, box, false);
+        return false;
+    }
+    const std::optional<double> target = numtext::toNumber(text, m_separators);
+    if (!target || *target <= 0) {
+        refuse(kInvalidPercent, box, true);
+        return false;
+    }
+    m_state.TargetPercent = *target;
+    return true;
+}
+
+void Calculation::calculateFixedSize()
+{
+    const ConductorRow& row = ConductorTable(m_state.SizeIndex);
+    m_state.WireSizeName = std::string(row.SizeName);
+    m_state.AmpsColumn = ChooseAmpsColumn(m_inputs.Wire, m_inputs.Rating);
+    m_state.WireAmps = row.amps(m_state.AmpsColumn);
+
+    const long long capacity = static_cast<long long>(m_settings.SetsPerPhase) * m_state.WireAmps;
+    if (capacity < m_state.LoadAmps) {
+        refuse(
+            {"The load is " + numtext::format(m_state.LoadAmps, numtext::Mask::Fixed2, m_separators)
+                    + " amps, but the wire only carries " + numtext::plainNumber(capacity)
+                    + " amps!",
+                "Wire Size Invalid", MessageKind::Critical},
+            InputBox::Load, false);
+        return;
+    }
+
+    DisplayScript display;
+    display.clear();
+    if (m_inputs.Phases == Circuit::DirectCurrent) {
+        ImpedanceColumn column = ImpedanceColumn::RdcAl;
+        if (m_inputs.Wire == Material::Copper) {
+            column = m_inputs.Coated == Coating::Coated ? ImpedanceColumn::RdcCuCoated
+                                                        : ImpedanceColumn::RdcCuUncoated;
+        }
+        m_state.WireR = ImpedanceTable(m_state.SizeIndex, column);
+        // The sets share the current.
+        double drop = ((m_state.LoadAmps * m_state.WireR) * m_state.WireLength) * 2 / 1000;
+        if (m_settings.SetsPerPhase > 1)
+            drop = drop / m_settings.SetsPerPhase;
+        const double percent = drop / m_volts * 100;
+        if (allFinite({drop, percent})) {
+            m_state.VoltDrop = drop;
+            m_state.PercentDrop = percent;
+            display.show(
+                BuildDcVoltageDropText(m_state, m_settings, m_inputs, m_volts, m_separators));
+        }
+    } else {
+        LookupWireImpedance(m_state, m_state.SizeIndex, m_inputs.Wire, m_inputs.Conduit);
+        if (ComputeVoltageDrop(m_state, m_settings.PowerFactor, m_settings.SetsPerPhase,
+                m_inputs.Phases, m_volts)) {
+            display.show(
+                BuildVoltageDropText(m_state, m_settings, m_inputs, m_volts, m_separators));
+            m_settings.ResultReady = true;
+        }
+    }
+    m_outcome.Display = display.operations();
+}
+
+} // namespace
+
+AmpsColumn ChooseAmpsColumn(Material material, Temperature rating)
+{
+    if (material == Material::Copper)
+        return rating == Temperature::C75 ? AmpsColumn::AmpsCu75 : AmpsColumn::AmpsCu90;
+    return rating == Temperature::C75 ? AmpsColumn::AmpsAl75 : AmpsColumn::AmpsAl90;
+}
+
+bool ComputeLoadAmps(
+    VoltageDropState& state, const VoltageDropInputs& inputs, const numtext::Separators& separators)
+{
+    const std::optional<double> load = numtext::toNumber(inputs.LoadText, separators);
+    if (!load)
+        return false;
+    if (inputs.Load == LoadEntry::FullLoadAmps) {
+        state.LoadKind = "Full Load Amps";
+        state.LoadAmps = *load;
+        return true;
+    }
+
+    const std::optional<double> volts = numtext::toNumber(inputs.VoltsText, separators);
+    if (!volts || *volts == 0)
+        return false;
+    const bool perPhase = inputs.Load == LoadEntry::VaPerPhase;
+    double amps = 0;
+    if (inputs.Phases == Circuit::ThreePhase) {
+        const double lineVolts = *volts * std::sqrt(3.0);
+        const double voltAmps = perPhase ? *load * 3 : *load;
+        amps = voltAmps / lineVolts;
+        if (!allFinite({lineVolts, voltAmps, amps}))
+            return false;
+    } else {
+        const double voltAmps = perPhase ? *load + *load : *load;
+        amps = voltAmps / *volts;
+        if (!allFinite({voltAmps, amps}))
+            return false;
+    }
+    state.LoadKind = perPhase ? "VA Per Phase" : "Total VA";
+    state.LoadAmps = amps;
+    return true;
+}
+
+void LookupWireImpedance(VoltageDropState& state, int row, Material material, Raceway raceway)
+{
+    struct Columns
+    {
+        ImpedanceColumn R;
+        ImpedanceColumn X;
+    };
+    Columns columns {};
+    const bool copper = material == Material::Copper;
+    switch (raceway) {
+    case Raceway::Steel:
+        columns = {copper ? ImpedanceColumn::RacCuSteel : ImpedanceColumn::RacAlSteel,
+            ImpedanceColumn::XlSteel};
+        break;
+    case Raceway::Aluminum:
+        columns = {
+            copper ? ImpedanceColumn::RacCuAl : ImpedanceColumn::RacAlAl, ImpedanceColumn::XlPvcAl};
+        break;
+    case Raceway::Pvc:
+        columns = {copper ? ImpedanceColumn::RacCuPvc : ImpedanceColumn::RacAlPvc,
+            ImpedanceColumn::XlPvcAl};
+        break;
+    }
+    state.WireR = ImpedanceTable(row, columns.R);
+    state.WireX = ImpedanceTable(row, columns.X);
+}
+
+bool ComputeVoltageDrop(
+    VoltageDropState& state, double powerFactor, int setsPerPhase, Circuit circuit, double volts)
+{
+    // The cosine term is the power factor itself; the angle only gives the sine.
+    const double p = powerFactor / 100;
+    double angle = 0;
+    if (powerFactor != 100) {
+        const double sineSquared = 1 - p * p;
+        if (!(sineSquared > 0))
+            return false;
+        angle = std::atan(-p / std::sqrt(sineSquared)) + 2 * std::atan(1.0);
+    }
+    double impedance = state.WireR * p + state.WireX * std::sin(angle);
+    // Equal paths in parallel.
+    if (setsPerPhase > 1)
+        impedance = 1 / (setsPerPhase * (1 / impedance));
+
+    double drop = ((2 * state.WireLength) * impedance * state.LoadAmps) / 1000;
+    if (circuit == Circuit::ThreePhase)
+        drop = drop * 0.866;
+    const double percent = drop / volts * 100;
+    if (!allFinite({impedance, drop, percent}))
+        return false;
+
+    state.PhaseAngle = angle;
+    state.EffectiveZ = impedance;
+    state.VoltDrop = drop;
+    state.PercentDrop = percent;
+    return true;
+}
+
+CalculationOutcome CalculateVoltageDrop(const VoltageDropInputs& inputs, VoltageDropState& state,
+    VoltageDropSettings& settings, const numtext::Separators& separators)
+{
+    return Calculation(inputs, state, settings, separators).run();
+}

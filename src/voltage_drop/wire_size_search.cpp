@@ -1,0 +1,172 @@
+#include "voltage_drop/wire_size_search.h"
+
+#include "voltage_drop/voltage_drop_calculation.h"
+#include "voltage_drop/voltage_drop_text.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kCopperStartRow = 2; // "14 awg"
+constexpr int kAluminumStartRow = 3; // "12 awg"
+constexpr int kLargestSingleOnlyRow = 10; // "1 awg": larger sizes may run in parallel
+constexpr int kFirstParallelRow = 11; // "1/0 awg"
+constexpr int kSetsWithSlots = 11; // set counts 1 to 10 have a history slot
+
+class Search
+{
+public:
+    Search(const VoltageDropInputs& inputs, VoltageDropState& state, VoltageDropSettings& settings,
+        double volts, DisplayScript& display, const numtext::Separators& separators)
+        : m_inputs(inputs)
+        , m_state(state)
+        , m_settings(settings)
+        , m_volts(volts)
+        , m_display(display)
+        , m_separators(separators)
+    { }
+
+    std::optional<PageMessage> run();
+
+private:
+    bool findSizeForSets();
+    bool passSmallestAmpacity();
+    bool addSet();
+    void finish();
+    std::string buildText()
+    {
+        return BuildVoltageDropText(m_state, m_settings, m_inputs, m_volts, m_separators);
+    }
+    int& sets() { return m_settings.SetsPerPhase; }
+
+    const VoltageDropInputs& m_inputs;
+    VoltageDropState& m_state;
+    VoltageDropSettings& m_settings;
+    const double m_volts;
+    DisplayScript& m_display;
+    const numtext::Separators& m_separators;
+};
+
+std::optional<PageMessage> Search::run()
+{
+    // Slots of an earlier search take no part in this one.
+    m_display.hideAll();
+    sets() = 1;
+    m_state.AmpsColumn = ChooseAmpsColumn(m_inputs.Wire, m_inputs.Rating);
+    m_state.SizeIndex = m_inputs.Wire == Material::Copper ? kCopperStartRow : kAluminumStartRow;
+    std::optional<int> previousAccepted;
+
+    for (;;) {
+        if (!findSizeForSets()) {
+            return PageMessage {
+                "No conductor size carries this load within 100 parallel sets per phase.",
+                "Wire Size Invalid", MessageKind::Critical};
+        }
+        m_display.show(buildText());
+
+        // A size of 1/0 or larger may also run with one more set: record the best size of
+        // each set count that changes it, and try the next count.
+        if (m_state.SizeIndex <= kLargestSingleOnlyRow || sets() >= kSetsWithSlots)
+            break;
+        if (m_state.SizeIndex != previousAccepted) {
+            m_display.record(sets() - 1, numtext::plainNumber(sets()) + " Set");
+            m_display.emptyText();
+        }
+        ++sets();
+        previousAccepted = m_state.SizeIndex;
+        m_state.SizeIndex = kFirstParallelRow;
+    }
+    finish();
+    return std::nullopt;
+}
+
+// Walks up from SizeIndex to the first size that carries the load and keeps the drop
+// within the target, adding sets where even 1000 kcmil falls short. False when that
+// needs more sets than the search allows.
+bool Search::findSizeForSets()
+{
+    for (;;) {
+        if (!passSmallestAmpacity())
+            return false;
+        std::vector<int> attemptSlots;
+        for (int attempt = 0; m_state.SizeIndex <= kLastSizeRow; ++attempt) {
+            LookupWireImpedance(m_state, m_state.SizeIndex, m_inputs.Wire, m_inputs.Conduit);
+            const bool computed = ComputeVoltageDrop(
+                m_state, m_settings.PowerFactor, sets(), m_inputs.Phases, m_volts);
+            if (computed && sets() == 1 && attempt < kHistorySlots) {
+                const std::string caption
+                    = numtext::format(m_state.PercentDrop, numtext::Mask::Fixed2, m_separators)
+                    + "%";
+                m_display.show(buildText());
+                m_display.record(attempt, caption);
+                attemptSlots.push_back(attempt);
+            }
+            if (computed && m_state.PercentDrop <= m_state.TargetPercent)
+                return true;
+            ++m_state.SizeIndex;
+        }
+        // Every size was rejected: its slots tell nothing, and the load takes one more set
+        // from 1/0 awg, as when the largest size does not carry it.
+        for (int slot : attemptSlots)
+            m_display.hide(slot);
+        if (!addSet())
+            return false;
+        m_state.SizeIndex = kFirstParallelRow;
+    }
+}
+
+// The ampacity step: the first size from SizeIndex whose sets carry the load. Past the
+// largest size another set is added and the walk starts again at 1/0 awg.
+bool Search::passSmallestAmpacity()
+{
+    while (m_state.SizeIndex < kRowPastTable
+        && sets() * ConductorTable(m_state.SizeIndex).amps(m_state.AmpsColumn) < m_state.LoadAmps) {
+        ++m_state.SizeIndex;
+        if (m_state.SizeIndex == kRowPastTable) {
+            if (!addSet())
+                return false;
+            m_state.SizeIndex = kFirstParallelRow;
+        }
+    }
+    return true;
+}
+
+bool Search::addSet()
+{
+    if (sets() >= kMostSetsPerPhase)
+        return false;
+    ++sets();
+    return true;
+}
+
+void Search::finish()
+{
+    m_settings.ResultReady = true;
+    std::vector<int> visible;
+    for (int slot = 0; slot < kHistorySlots; ++slot) {
+        if (m_display.inUse(slot))
+            visible.push_back(slot);
+    }
+    // With no slot in use the result just built stays shown.
+    if (visible.empty())
+        return;
+
+    m_display.select(kHistorySlots - 1);
+    if (sets() > 1) {
+        m_display.select(visible.front());
+        return;
+    }
+    for (int slot : visible)
+        m_display.select(slot);
+    if (visible.size() == 1)
+        m_display.hideAll();
+}
+
+} // namespace
+
+std::optional<PageMessage> SearchWireSize(const VoltageDropInputs& inputs, VoltageDropState& state,
+    VoltageDropSettings& settings, double volts, DisplayScript& display,
+    const numtext::Separators& separators)
+{
+    return Search(inputs, state, settings, volts, display, separators).run();
+}

@@ -1,0 +1,767 @@
+#include "test_main.h"
+#include "voltage_drop/input_rules.h"
+#include "voltage_drop/voltage_drop_calculation.h"
+#include "voltage_drop/voltage_drop_text.h"
+
+#include <cmath>
+
+Q_DECLARE_METATYPE(LoadEntry)
+Q_DECLARE_METATYPE(Circuit)
+Q_DECLARE_METATYPE(Material)
+Q_DECLARE_METATYPE(Temperature)
+Q_DECLARE_METATYPE(CalcMode)
+Q_DECLARE_METATYPE(InputBox)
+Q_DECLARE_METATYPE(MessageKind)
+
+namespace {
+
+VoltageDropSettings defaultSettings()
+{
+    VoltageDropSettings settings;
+    settings.fillUnsetDefaults();
+    return settings;
+}
+
+// 480 V three-phase, 100 A, 200 ft of 3 awg copper, 75 C, steel conduit.
+VoltageDropInputs threePhaseExample()
+{
+    VoltageDropInputs inputs;
+    inputs.Mode = CalcMode::FixedSize;
+    inputs.LoadText = "100";
+    inputs.VoltsText = "480";
+    inputs.LengthText = "200";
+    inputs.SizeIndex = 8;
+    return inputs;
+}
+
+QStringList lines(const std::string& text)
+{
+    return QString::fromStdString(text).split(QLatin1Char('\r'));
+}
+
+std::string shownText(const CalculationOutcome& outcome)
+{
+    std::string shown;
+    for (const DisplayOperation& operation : outcome.Display) {
+        if (operation.What == DisplayOperation::Kind::Show)
+            shown = operation.Text;
+        else if (operation.What == DisplayOperation::Kind::Clear)
+            shown.clear();
+    }
+    return shown;
+}
+
+} // namespace
+
+class VoltageDropCalculationTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void loadAmps_data();
+    void loadAmps();
+    void loadAmpsRefused_data();
+    void loadAmpsRefused();
+    void impedanceByMaterialAndRaceway_data();
+    void impedanceByMaterialAndRaceway();
+    void threePhaseDrop();
+    void powerFactorWeighsResistanceAndReactance();
+    void parallelSetsDivideTheImpedance();
+    void singlePhaseHasNoThreePhaseFactor();
+    void powerFactorAbove100LeavesTheValues();
+    void threePhaseResultText();
+    void resultTextVariants_data();
+    void resultTextVariants();
+    void refusals_data();
+    void refusals();
+    void refusalLeavesTheDisplay();
+    void capacityEqualToLoadPasses();
+    void parallelSetsInFixedSize();
+    void directCurrentFixedSize();
+    void ampacityRule_data();
+    void ampacityRule();
+    void circuitForVoltage_data();
+    void circuitForVoltage();
+    void lightingTapNote_data();
+    void lightingTapNote();
+    void powerFactorLimits_data();
+    void powerFactorLimits();
+};
+
+void VoltageDropCalculationTest::loadAmps_data()
+{
+    QTest::addColumn<LoadEntry>("entry");
+    QTest::addColumn<Circuit>("circuit");
+    QTest::addColumn<QString>("load");
+    QTest::addColumn<QString>("volts");
+    QTest::addColumn<double>("amps");
+    QTest::addColumn<QString>("kind");
+
+    const double root3 = std::sqrt(3.0);
+    QTest::newRow("amps, three-phase") << LoadEntry::FullLoadAmps << Circuit::ThreePhase << "100"
+                                       << "480" << 100.0 << "Full Load Amps";
+    QTest::newRow("amps ignore a bad voltage")
+        << LoadEntry::FullLoadAmps << Circuit::SinglePhase << "12.5"
+        << "abc" << 12.5 << "Full Load Amps";
+    QTest::newRow("VA per phase, 208 V three-phase")
+        << LoadEntry::VaPerPhase << Circuit::ThreePhase << "1000"
+        << "208" << 3000 / (208 * root3) << "VA Per Phase";
+    QTest::newRow("VA per phase, 240 V single-phase")
+        << LoadEntry::VaPerPhase << Circuit::SinglePhase << "1000"
+        << "240" << 2000.0 / 240 << "VA Per Phase";
+    QTest::newRow("total VA, three-phase") << LoadEntry::TotalVa << Circuit::ThreePhase << "30,000"
+                                           << "480" << 30000 / (480 * root3) << "Total VA";
+    QTest::newRow("total VA, direct current")
+        << LoadEntry::TotalVa << Circuit::DirectCurrent << "480"
+        << "24" << 20.0 << "Total VA";
+    QTest::newRow("negative load is a number")
+        << LoadEntry::FullLoadAmps << Circuit::ThreePhase << "-5"
+        << "480" << -5.0 << "Full Load Amps";
+}
+
+void VoltageDropCalculationTest::loadAmps()
+{
+    QFETCH(LoadEntry, entry);
+    QFETCH(Circuit, circuit);
+    QFETCH(QString, load);
+    QFETCH(QString, volts);
+    QFETCH(double, amps);
+    QFETCH(QString, kind);
+
+    VoltageDropInputs inputs;
+    inputs.Load = entry;
+    inputs.Phases = circuit;
+    inputs.LoadText = load.toStdString();
+    inputs.VoltsText = volts.toStdString();
+    VoltageDropState state;
+    QVERIFY(ComputeLoadAmps(state, inputs, {}));
+    QCOMPARE(state.LoadAmps, amps);
+    QCOMPARE(QString::fromStdString(state.LoadKind), kind);
+}
+
+void VoltageDropCalculationTest::loadAmpsRefused_data()
+{
+    QTest::addColumn<LoadEntry>("entry");
+    QTest::addColumn<QString>("load");
+    QTest::addColumn<QString>("volts");
+
+    QTest::newRow("load not a number") << LoadEntry::FullLoadAmps << "ten"
+                                       << "480";
+    QTest::newRow("voltage not a number") << LoadEntry::TotalVa << "1000"
+                                          << "480V";
+    QTest::newRow("zero voltage") << LoadEntry::VaPerPhase << "1000"
+                                  << "0";
+    QTest::newRow("overflow") << LoadEntry::VaPerPhase << "1e308"
+                              << "480";
+}
+
+void VoltageDropCalculationTest::loadAmpsRefused()
+{
+    QFETCH(LoadEntry, entry);
+    QFETCH(QString, load);
+    QFETCH(QString, volts);
+
+    VoltageDropInputs inputs;
+    inputs.Load = entry;
+    inputs.LoadText = load.toStdString();
+    inputs.VoltsText = volts.toStdString();
+    VoltageDropState state;
+    state.LoadAmps = 7;
+    state.LoadKind = "Total VA";
+    QVERIFY(!ComputeLoadAmps(state, inputs, {}));
+    QCOMPARE(state.LoadAmps, 7.0);
+    QCOMPARE(state.LoadKind, std::string("Total VA"));
+}
+
+void VoltageDropCalculationTest::impedanceByMaterialAndRaceway_data()
+{
+    QTest::addColumn<Material>("material");
+    QTest::addColumn<int>("raceway");
+    QTest::addColumn<double>("r");
+    QTest::addColumn<double>("x");
+
+    // 1/0 awg, where every resistance column differs from its neighbours somewhere.
+    QTest::newRow("copper steel") << Material::Copper << int(Raceway::Steel) << 0.12 << 0.055;
+    QTest::newRow("copper aluminum") << Material::Copper << int(Raceway::Aluminum) << 0.13 << 0.044;
+    QTest::newRow("copper PVC") << Material::Copper << int(Raceway::Pvc) << 0.12 << 0.044;
+    QTest::newRow("aluminum steel") << Material::Aluminum << int(Raceway::Steel) << 0.2 << 0.055;
+    QTest::newRow("aluminum aluminum")
+        << Material::Aluminum << int(Raceway::Aluminum) << 0.21 << 0.044;
+    QTest::newRow("aluminum PVC") << Material::Aluminum << int(Raceway::Pvc) << 0.2 << 0.044;
+}
+
+void VoltageDropCalculationTest::impedanceByMaterialAndRaceway()
+{
+    QFETCH(Material, material);
+    QFETCH(int, raceway);
+    QFETCH(double, r);
+    QFETCH(double, x);
+
+    VoltageDropState state;
+    LookupWireImpedance(state, 11, material, static_cast<Raceway>(raceway));
+    QCOMPARE(state.WireR, r);
+    QCOMPARE(state.WireX, x);
+}
+
+void VoltageDropCalculationTest::threePhaseDrop()
+{
+    VoltageDropState state;
+    state.LoadAmps = 100;
+    state.WireLength = 200;
+    LookupWireImpedance(state, 8, Material::Copper, Raceway::Steel);
+    QVERIFY(ComputeVoltageDrop(state, 100, 1, Circuit::ThreePhase, 480));
+    QCOMPARE(state.PhaseAngle, 0.0);
+    QCOMPARE(state.EffectiveZ, 0.25);
+    QCOMPARE(state.VoltDrop, 8.66);
+    QCOMPARE(state.PercentDrop, 8.66 / 480 * 100);
+    QVERIFY(std::abs(state.PercentDrop - 1.8041666666) < 1e-9);
+}
+
+void VoltageDropCalculationTest::powerFactorWeighsResistanceAndReactance()
+{
+    VoltageDropState state;
+    state.WireR = 0.2;
+    state.WireX = 0.057;
+    state.LoadAmps = 50;
+    state.WireLength = 100;
+    QVERIFY(ComputeVoltageDrop(state, 85, 1, Circuit::SinglePhase, 240));
+    QCOMPARE(state.PhaseAngle, std::acos(0.85));
+    QVERIFY(std::abs(state.EffectiveZ - (0.85 * 0.2 + 0.5267826876 * 0.057)) < 1e-11);
+    QCOMPARE(state.EffectiveZ, 0.2 * 0.85 + 0.057 * std::sin(std::acos(0.85)));
+}
+
+void VoltageDropCalculationTest::parallelSetsDivideTheImpedance()
+{
+    VoltageDropState state;
+    state.LoadAmps = 400;
+    state.WireLength = 100;
+    LookupWireImpedance(state, 14, Material::Copper, Raceway::Steel);
+    QVERIFY(ComputeVoltageDrop(state, 100, 2, Circuit::ThreePhase, 480));
+    QCOMPARE(state.EffectiveZ, 1 / (2 * (1 / 0.063)));
+    QCOMPARE(state.VoltDrop, ((2 * 100.0) * state.EffectiveZ * 400) / 1000 * 0.866);
+}
+
+void VoltageDropCalculationTest::singlePhaseHasNoThreePhaseFactor()
+{
+    VoltageDropState state;
+    state.LoadAmps = 100;
+    state.WireLength = 200;
+    LookupWireImpedance(state, 8, Material::Copper, Raceway::Steel);
+    QVERIFY(ComputeVoltageDrop(state, 100, 1, Circuit::SinglePhase, 240));
+    QCOMPARE(state.VoltDrop, 10.0);
+    QVERIFY(ComputeVoltageDrop(state, 100, 1, Circuit::DirectCurrent, 240));
+    QCOMPARE(state.VoltDrop, 10.0);
+}
+
+void VoltageDropCalculationTest::powerFactorAbove100LeavesTheValues()
+{
+    VoltageDropState state;
+    state.WireR = 0.25;
+    state.LoadAmps = 100;
+    state.WireLength = 200;
+    state.EffectiveZ = 9;
+    state.VoltDrop = 8;
+    state.PercentDrop = 7;
+    QVERIFY(!ComputeVoltageDrop(state, 101, 1, Circuit::ThreePhase, 480));
+    QCOMPARE(state.EffectiveZ, 9.0);
+    QCOMPARE(state.VoltDrop, 8.0);
+    QCOMPARE(state.PercentDrop, 7.0);
+}
+
+void VoltageDropCalculationTest::threePhaseResultText()
+{
+    VoltageDropSettings settings = defaultSettings();
+    VoltageDropState state;
+    const CalculationOutcome outcome
+        = CalculateVoltageDrop(threePhaseExample(), state, settings, {});
+    QVERIFY(!outcome.Message);
+    const QStringList expected {
+        "Percent Volts Drop   =  1.80 %",
+        "Wire  Length            =  200 ft",
+        "Wire Size   ( 1 ea )   =  3 awg cooper",
+        "Full Load Amps        =  100.000",
+        "Wire Amps ( 75 C )   =  100 amps",
+        "Wire Voltage Drop    =  8.66     Voltage Source  =  480     Voltage at Load  =  471.34",
+        "Conduit Type            =  Steel",
+        "Effective Impedence  =  0.250 omhs per 1000 ft.       PF  =  100.0%     3 Phase",
+    };
+    QCOMPARE(lines(state.ResultText), expected);
+    QCOMPARE(shownText(outcome), state.ResultText);
+    QCOMPARE(outcome.Display.front().What, DisplayOperation::Kind::Clear);
+    QCOMPARE(state.WireSizeName, std::string("3 awg"));
+    QCOMPARE(state.WireAmps, 100);
+    QVERIFY(settings.ResultReady);
+}
+
+void VoltageDropCalculationTest::resultTextVariants_data()
+{
+    QTest::addColumn<int>("sets");
+    QTest::addColumn<QString>("loadKind");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("length as typed") << 1 << "Full Load Amps"
+                                     << "200.0" << 1 << "Wire  Length            =  200.0 ft";
+    QTest::newRow("amps entry ends after the number")
+        << 1 << "Full Load Amps"
+        << "200" << 3 << "Full Load Amps        =  100.000";
+    QTest::newRow("VA per phase item")
+        << 1 << "VA Per Phase"
+        << "200" << 3 << "Full Load Amps        =  100.000      Load  =  1,000 VA Per Phase";
+    QTest::newRow("total VA item")
+        << 1 << "Total VA"
+        << "200" << 3 << "Full Load Amps        =  100.000      Load  =  1,000 Total VA";
+    QTest::newRow("two sets") << 2 << "Full Load Amps"
+                              << "200" << 2 << "Wire Size   ( 2 ea )   =  3 awg cooper";
+    QTest::newRow("two sets total")
+        << 2 << "Full Load Amps"
+        << "200" << 4 << "Wire Amps ( 75 C )   =  100 amps    Wire Amps ( total ) =  200 amps";
+    QTest::newRow("nine sets") << 9 << "Full Load Amps"
+                               << "200" << 2 << "Wire Size   ( 9 ea )   =  3 awg cooper";
+    QTest::newRow("ten sets") << 10 << "Full Load Amps"
+                              << "200" << 2 << "Wire Size   ( 10 ea ) =  3 awg cooper";
+    QTest::newRow("eleven sets") << 11 << "Full Load Amps"
+                                 << "200" << 2 << "Wire Size   ( 11 ea ) =  3 awg cooper";
+    QTest::newRow("eleven sets total")
+        << 11 << "Full Load Amps"
+        << "200" << 4 << "Wire Amps ( 75 C )   =  100 amps    Wire Amps ( total ) =  1100 amps";
+}
+
+void VoltageDropCalculationTest::resultTextVariants()
+{
+    QFETCH(int, sets);
+    QFETCH(QString, loadKind);
+    QFETCH(QString, length);
+    QFETCH(int, line);
+    QFETCH(QString, expected);
+
+    VoltageDropSettings settings = defaultSettings();
+    settings.SetsPerPhase = sets;
+    VoltageDropState state;
+    state.SizeIndex = 8;
+    state.LoadAmps = 100;
+    state.LoadKind = loadKind.toStdString();
+    VoltageDropInputs inputs = threePhaseExample();
+    inputs.LoadText = "1,000";
+    inputs.LengthText = length.toStdString();
+    const std::string text = BuildVoltageDropText(state, settings, inputs, 480, {});
+    QCOMPARE(lines(text).size(), 8);
+    QCOMPARE(lines(text).at(line), expected);
+    QCOMPARE(state.ResultText, text);
+}
+
+void VoltageDropCalculationTest::refusals_data()
+{
+    QTest::addColumn<CalcMode>("mode");
+    QTest::addColumn<QString>("load");
+    QTest::addColumn<LoadEntry>("entry");
+    QTest::addColumn<QString>("volts");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("percent");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("wires"); // empty: parallel sets not ticked
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<MessageKind>("kind");
+    QTest::addColumn<InputBox>("box");
+    QTest::addColumn<bool>("emptied");
+
+    const auto fixed = CalcMode::FixedSize;
+    const auto branch = CalcMode::BranchSearch;
+    const auto amps = LoadEntry::FullLoadAmps;
+    const QString loadText = "Please enter a valid load for the calculation.";
+    const QString lengthText = "Please enter a valid length for the wire.";
+    const QString percentText = "Please enter a valid percent voltage drop.";
+    const auto info = MessageKind::Information;
+
+    QTest::newRow("load empty") << branch << "" << amps << "480"
+                                << "200"
+                                << "3.0" << 8 << ""
+                                << "Invalid Load" << loadText << info << InputBox::Load << false;
+    QTest::newRow("load not a number")
+        << branch << "1O0" << amps << "480"
+        << "200"
+        << "3.0" << 8 << ""
+        << "Invalid Load" << loadText << info << InputBox::Load << true;
+    QTest::newRow("blanks are not empty")
+        << branch << "  " << amps << "480"
+        << "200"
+        << "3.0" << 8 << ""
+        << "Invalid Load" << loadText << info << InputBox::Load << true;
+    QTest::newRow("VA with a bad voltage empties the load")
+        << branch << "1000" << LoadEntry::TotalVa << "48O"
+        << "200"
+        << "3.0" << 8 << ""
+        << "Invalid Load" << loadText << info << InputBox::Load << true;
+    QTest::newRow("amps with a bad voltage")
+        << branch << "100" << amps << "48O"
+        << "200"
+        << "3.0" << 8 << ""
+        << "Invalid Voltage"
+        << "Please enter a valid source voltage." << info << InputBox::Volts << false;
+    QTest::newRow("amps with no voltage")
+        << fixed << "100" << amps << "0"
+        << "200"
+        << "3.0" << 8 << ""
+        << "Invalid Voltage"
+        << "Please enter a valid source voltage." << info << InputBox::Volts << false;
+    QTest::newRow("length empty") << branch << "100" << amps << "480"
+                                  << ""
+                                  << "3.0" << 8 << ""
+                                  << "Invalid Wire Length" << lengthText << info << InputBox::Length
+                                  << false;
+    QTest::newRow("length not a number")
+        << branch << "100" << amps << "480"
+        << "200ft"
+        << "3.0" << 8 << ""
+        << "Invalid Wire Length" << lengthText << info << InputBox::Length << true;
+    QTest::newRow("percent empty") << branch << "100" << amps << "480"
+                                   << "200"
+                                   << "" << 8 << ""
+                                   << "Invalid Percent Voltage Drop" << percentText << info
+                                   << InputBox::BranchPercent << false;
+    QTest::newRow("percent not a number")
+        << branch << "100" << amps << "480"
+        << "200"
+        << "3%" << 8 << ""
+        << "Invalid Percent Voltage Drop" << percentText << info << InputBox::BranchPercent << true;
+    QTest::newRow("percent zero") << branch << "100" << amps << "480"
+                                  << "200"
+                                  << "0" << 8 << ""
+                                  << "Invalid Percent Voltage Drop" << percentText << info
+                                  << InputBox::BranchPercent << true;
+    QTest::newRow("percent negative")
+        << branch << "100" << amps << "480"
+        << "200"
+        << "-1" << 8 << ""
+        << "Invalid Percent Voltage Drop" << percentText << info << InputBox::BranchPercent << true;
+    QTest::newRow("feeder percent") << CalcMode::FeederSearch << "100" << amps << "480"
+                                    << "200"
+                                    << "" << 8 << ""
+                                    << "Invalid Percent Voltage Drop" << percentText << info
+                                    << InputBox::FeederPercent << false;
+    QTest::newRow("no size chosen") << fixed << "100" << amps << "480"
+                                    << "200"
+                                    << "" << -1 << ""
+                                    << "Wire Size Selection"
+                                    << "Please select a NEC wire size from the drop down box."
+                                    << MessageKind::Critical << InputBox::None << false;
+    for (const char* wires : {"0", "-2", "many", "40000", ""}) {
+        QTest::addRow("wires per phase '%s'", wires)
+            << fixed << "100" << amps << "480"
+            << "200"
+            << "" << 8 << (*wires ? wires : " ") << "Invalid Wires Per Phase"
+            << "Please enter a valid number of wires per phase." << info << InputBox::WiresPerPhase
+            << false;
+    }
+    QTest::newRow("capacity below the load")
+        << fixed << "100" << amps << "480"
+        << "200"
+        << "" << 5 << ""
+        << "Wire Size Invalid"
+        << "The load is 100.00 amps, but the wire only carries 50 amps!" << MessageKind::Critical
+        << InputBox::Load << false;
+    QTest::newRow("parallel capacity below the load")
+        << fixed << "700.004" << amps << "480"
+        << "200"
+        << "" << 14 << "3"
+        << "Wire Size Invalid"
+        << "The load is 700.00 amps, but the wire only carries 690 amps!" << MessageKind::Critical
+        << InputBox::Load << false;
+}
+
+void VoltageDropCalculationTest::refusals()
+{
+    QFETCH(CalcMode, mode);
+    QFETCH(QString, load);
+    QFETCH(LoadEntry, entry);
+    QFETCH(QString, volts);
+    QFETCH(QString, length);
+    QFETCH(QString, percent);
+    QFETCH(int, size);
+    QFETCH(QString, wires);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(MessageKind, kind);
+    QFETCH(InputBox, box);
+    QFETCH(bool, emptied);
+
+    VoltageDropInputs inputs;
+    inputs.Mode = mode;
+    inputs.LoadText = load.toStdString();
+    inputs.Load = entry;
+    inputs.VoltsText = volts.toStdString();
+    inputs.LengthText = length.toStdString();
+    inputs.BranchPercentText = percent.toStdString();
+    inputs.FeederPercentText = percent.toStdString();
+    inputs.SizeIndex = size;
+    inputs.Parallel = !wires.isEmpty();
+    inputs.WiresPerPhaseText = wires.trimmed().toStdString();
+
+    VoltageDropSettings settings = defaultSettings();
+    VoltageDropState state;
+    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings, {});
+    QVERIFY(outcome.Message);
+    QCOMPARE(QString::fromStdString(outcome.Message->Title), title);
+    QCOMPARE(QString::fromStdString(outcome.Message->Text), text);
+    QCOMPARE(outcome.Message->Kind, kind);
+    QCOMPARE(outcome.Focus, box);
+    QCOMPARE(outcome.EmptyFocusBox, emptied);
+    QVERIFY(outcome.Display.empty());
+    QVERIFY(!settings.ResultReady);
+    QVERIFY(state.ResultText.empty());
+}
+
+// A refused size leaves the shown result; giving the load box the focus clears it.
+void VoltageDropCalculationTest::refusalLeavesTheDisplay()
+{
+    VoltageDropSettings settings = defaultSettings();
+    VoltageDropState state;
+    VoltageDropInputs inputs = threePhaseExample();
+    inputs.SizeIndex = 7; // 4 awg: 85 A
+    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings, {});
+    QVERIFY(outcome.Message);
+    QVERIFY(outcome.Display.empty());
+    QCOMPARE(outcome.Focus, InputBox::Load);
+}
+
+void VoltageDropCalculationTest::capacityEqualToLoadPasses()
+{
+    VoltageDropSettings settings = defaultSettings();
+    VoltageDropState state;
+    VoltageDropInputs inputs = threePhaseExample();
+    inputs.SizeIndex = 5; // 8 awg: 50 A
+    inputs.LoadText = "50";
+    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings, {});
+    QVERIFY(!outcome.Message);
+    QCOMPARE(lines(shownText(outcome)).at(4), QStringLiteral("Wire Amps ( 75 C )   =  50 amps"));
+}
+
+void VoltageDropCalculationTest::parallelSetsInFixedSize()
+{
+    VoltageDropSettings settings = defaultSettings();
+    VoltageDropState state;
+    VoltageDropInputs inputs = threePhaseExample();
+    inputs.SizeIndex = 14; // 4/0 awg: 230 A
+    inputs.LoadText = "400";
+    inputs.Parallel = true;
+    inputs.WiresPerPhaseText = "2";
+    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings, {});
+    QVERIFY(!outcome.Message);
+    QCOMPARE(settings.SetsPerPhase, 2);
+    QCOMPARE(state.EffectiveZ, 0.063 / 2);
+    const QStringList shown = lines(shownText(outcome));
+    QCOMPARE(shown.at(2), QStringLiteral("Wire Size   ( 2 ea )   =  4/0 awg cooper"));
+    QCOMPARE(shown.at(4),
+        QStringLiteral("Wire Amps ( 75 C )   =  230 amps    Wire Amps ( total ) =  460 amps"));
+
+    // Without the parallel sets one conductor carries too little.
+    inputs.Parallel = false;
+    const CalculationOutcome refused = CalculateVoltageDrop(inputs, state, settings, {});
+    QVERIFY(refused.Message);
+    QCOMPARE(refused.Message->Text,
+        std::string("The load is 400.00 amps, but the wire only carries 230 amps!"));
+    QCOMPARE(settings.SetsPerPhase, 1);
+
+    // A count of sets rounds half to even.
+    inputs.Parallel = true;
+    inputs.WiresPerPhaseText = "2.5";
+    QVERIFY(!CalculateVoltageDrop(inputs, state, settings, {}).Message);
+    QCOMPARE(settings.SetsPerPhase, 2);
+}
+
+void VoltageDropCalculationTest::directCurrentFixedSize()
+{
+    VoltageDropSettings settings = defaultSettings();
+    VoltageDropState state;
+    VoltageDropInputs inputs = threePhaseExample();
+    inputs.Phases = Circuit::DirectCurrent;
+    inputs.Load = LoadEntry::TotalVa;
+    inputs.LoadText = "1200";
+    inputs.VoltsText = "24";
+    inputs.LengthText = "50";
+    inputs.SizeIndex = 6; // 6 awg
+    inputs.Coated = Coating::Coated;
+    settings.PowerFactor = 85; // plays no part
+
+    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings, {});
+    QVERIFY(!outcome.Message);
+    QCOMPARE(state.LoadAmps, 50.0);
+    QCOMPARE(state.WireR, 0.51);
+    QCOMPARE(state.VoltDrop, ((50 * 0.51) * 50.0) * 2 / 1000);
+    const QStringList expected {
+        "Percent Volts Drop   =  10.63 %",
+        "Full Load Amps        =  50.000      Load  =  1200 Total VA",
+        "Wire Size   ( 1 ea )   =  6 awg cooper",
+        "Wire Voltage Drop    =  2.55     Voltage Source  =  24     Voltage at Load  =  21.45",
+        "Wire  Length            =  50 ft",
+        "DC Resistance         =  0.510 omhs per 1000 ft.",
+    };
+    QCOMPARE(lines(shownText(outcome)), expected);
+    QVERIFY2(!settings.ResultReady, "a direct-current result is not for the sheet");
+
+    // Parallel sets share the current and show their total ampacity.
+    inputs.Coated = Coating::Uncoated;
+    inputs.Wire = Material::Aluminum;
+    settings.WireMaterial = "aluminum";
+    inputs.SizeIndex = 11;
+    inputs.Parallel = true;
+    inputs.WiresPerPhaseText = "2";
+    const CalculationOutcome parallel = CalculateVoltageDrop(inputs, state, settings, {});
+    QCOMPARE(state.WireR, 0.201);
+    QCOMPARE(state.VoltDrop, ((50 * 0.201) * 50.0) * 2 / 1000 / 2);
+    QCOMPARE(lines(shownText(parallel)).at(1),
+        QStringLiteral(
+            "Full Load Amps        =  50.000      Load  =  1200 Total VA    Wire Amps ( total )    "
+            "=  240 amps"));
+    QCOMPARE(lines(shownText(parallel)).at(2),
+        QStringLiteral("Wire Size   ( 2 ea )   =  1/0 awg aluminum"));
+}
+
+void VoltageDropCalculationTest::ampacityRule_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<Material>("material");
+    QTest::addColumn<Temperature>("rating");
+    QTest::addColumn<QString>("secondLine"); // empty: allowed
+
+    const auto cu = Material::Copper;
+    const auto al = Material::Aluminum;
+    const QString aluminum = "#18, #16 and #14 aluminum wire...";
+    const QString copper = "#18 and #16 75C cooper wire...";
+    QTest::newRow("aluminum 14 awg") << 2 << al << Temperature::C75 << aluminum;
+    QTest::newRow("aluminum 12 awg") << 3 << al << Temperature::C75 << "";
+    QTest::newRow("aluminum 90 C 16 awg") << 1 << al << Temperature::C90 << aluminum;
+    QTest::newRow("aluminum no size") << -1 << al << Temperature::C90 << aluminum;
+    QTest::newRow("copper 75 C 16 awg") << 1 << cu << Temperature::C75 << copper;
+    QTest::newRow("copper 75 C 18 awg") << 0 << cu << Temperature::C75 << copper;
+    QTest::newRow("copper 75 C no size") << -1 << cu << Temperature::C75 << copper;
+    QTest::newRow("copper 75 C 14 awg") << 2 << cu << Temperature::C75 << "";
+    QTest::newRow("copper 90 C 18 awg") << 0 << cu << Temperature::C90 << "";
+    QTest::newRow("copper 90 C no size") << -1 << cu << Temperature::C90 << "";
+}
+
+void VoltageDropCalculationTest::ampacityRule()
+{
+    QFETCH(int, size);
+    QFETCH(Material, material);
+    QFETCH(Temperature, rating);
+    QFETCH(QString, secondLine);
+
+    const AmpacityRuling ruling = CheckWireAmpacity(size, material, rating);
+    QCOMPARE(ruling.CalculationAllowed, secondLine.isEmpty());
+    QCOMPARE(ruling.Message.has_value(), !secondLine.isEmpty());
+    if (ruling.Message) {
+        QCOMPARE(ruling.Message->Title, std::string("Wire Size Is Not Valid"));
+        QCOMPARE(ruling.Message->Kind, MessageKind::Exclamation);
+        const QStringList expected {"The NEC does not offer valid current ratings for", secondLine,
+            "", "Please choose 90C cooper for #18 and #16",
+            "remote control circuits or lighting taps."};
+        QCOMPARE(lines(ruling.Message->Text), expected);
+    }
+}
+
+void VoltageDropCalculationTest::circuitForVoltage_data()
+{
+    QTest::addColumn<QString>("volts");
+    QTest::addColumn<int>("circuit"); // -1: none
+
+    for (const char* volts : {"277", "125", "120"})
+        QTest::newRow(volts) << volts << int(Circuit::SinglePhase);
+    for (const char* volts : {"12", "24", "36", "48"})
+        QTest::newRow(volts) << volts << int(Circuit::DirectCurrent);
+    for (const char* volts : {"480", "6", "1", "", " 120", "120.0", "208"})
+        QTest::addRow("'%s'", volts) << volts << -1;
+}
+
+void VoltageDropCalculationTest::circuitForVoltage()
+{
+    QFETCH(QString, volts);
+    QFETCH(int, circuit);
+    const std::optional<Circuit> implied = CircuitForVoltage(volts.toStdString());
+    QCOMPARE(implied ? int(*implied) : -1, circuit);
+}
+
+void VoltageDropCalculationTest::lightingTapNote_data()
+{
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("note");
+
+    const QString note18
+        = "Caution... #18 Lighting taps can not be longer than 50 feet. NEC 240-4 (2)";
+    const QString note16
+        = "Caution... #16 Lighting taps can not be longer than 100 feet. NEC 240-4 (2)";
+    QTest::newRow("18 awg, 60 ft") << "60" << 0 << note18;
+    QTest::newRow("18 awg, 50 ft") << "50" << 0 << "";
+    QTest::newRow("16 awg, 60 ft") << "60" << 1 << "";
+    QTest::newRow("16 awg, 120 ft") << "120" << 1 << note16;
+    QTest::newRow("16 awg, 100 ft") << "100" << 1 << "";
+    QTest::newRow("14 awg, 500 ft") << "500" << 2 << "";
+    QTest::newRow("not a number") << "6O" << 0 << "";
+}
+
+void VoltageDropCalculationTest::lightingTapNote()
+{
+    QFETCH(QString, length);
+    QFETCH(int, size);
+    QFETCH(QString, note);
+    QCOMPARE(QString::fromStdString(LightingTapNote(length.toStdString(), size)), note);
+}
+
+void VoltageDropCalculationTest::powerFactorLimits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("corrected"); // empty: accepted
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("85") << "85"
+                        << ""
+                        << "";
+    QTest::newRow("0.1") << "0.1"
+                         << ""
+                         << "";
+    QTest::newRow("99.9") << "99.9"
+                          << ""
+                          << "";
+    QTest::newRow("0") << "0"
+                       << "0.1"
+                       << "Power Factor must be greater than 0.1";
+    QTest::newRow("negative") << "-5"
+                              << "0.1"
+                              << "Power Factor must be greater than 0.1";
+    QTest::newRow("101") << "101"
+                         << "100"
+                         << "Power Factor must be at 99.9 or 100";
+    QTest::newRow("100") << "100"
+                         << "100"
+                         << "Power Factor must be at 99.9 or 100";
+    QTest::newRow("not a number") << "x"
+                                  << ""
+                                  << "";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+}
+
+void VoltageDropCalculationTest::powerFactorLimits()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, corrected);
+    QFETCH(QString, message);
+
+    const auto below = PowerFactorBelowRange(text.toStdString());
+    const auto above = PowerFactorAboveRange(text.toStdString());
+    QVERIFY(!(below && above));
+    const auto& correction = below ? below : above;
+    QCOMPARE(correction.has_value(), !corrected.isEmpty());
+    if (correction) {
+        QCOMPARE(QString::fromStdString(correction->Text), corrected);
+        QCOMPARE(QString::fromStdString(correction->Message.Text), message);
+        QCOMPARE(correction->Message.Title, std::string("Power Factor Invalid"));
+        QCOMPARE(correction->Message.Kind, MessageKind::Information);
+    }
+}
+
+TAVILON_ENGINE_TEST_MAIN(VoltageDropCalculationTest)
+#include "voltage_drop_calculation_test.moc"
