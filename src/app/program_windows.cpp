@@ -1,7 +1,11 @@
 #include "app/program_windows.h"
 
 #include "app/main_window.h"
+#include "fault/fault_report.h"
+#include "fault/short_circuit_page.h"
 #include "sheet/calc_sheet.h"
+#include "ui/date_time_text.h"
+#include "ui/number_locale.h"
 
 #include <QCoreApplication>
 #include <QScreen>
@@ -12,8 +16,11 @@ ProgramWindows::ProgramWindows(VoltageDropSettings& settings)
 
 MainWindow* ProgramWindows::showMainWindow()
 {
-    if (!m_mainWindow)
+    if (!m_mainWindow) {
         m_mainWindow = new MainWindow(m_settings);
+        QObject::connect(m_mainWindow->shortCircuitPage(), &ShortCircuitPage::printRequested,
+            m_mainWindow, [this] { sendFaultReport(); });
+    }
     m_mainWindow->show();
     m_mainWindow->raise();
     m_mainWindow->activateWindow();
@@ -55,4 +62,17 @@ void ProgramWindows::placeBesideMainWindow(CalcSheet* sheet) const
     if (position.x() + sheet->width() > available.right())
         position.setX(std::max(available.left(), available.right() - sheet->width()));
     sheet->move(position);
+}
+
+void ProgramWindows::sendFaultReport()
+{
+    // The report is stamped when the button is pressed, and written once the sheet is up.
+    const QString stamp = ui::generalDateTimeText(QDateTime::currentDateTime());
+    CalcSheet* sheet = showCalcSheet();
+    if (!m_mainWindow)
+        return;
+    const ShortCircuitPage* page = m_mainWindow->shortCircuitPage();
+    const std::string report = BuildFaultReport(
+        page->pageState(), page->SourceFaultAmps(), ui::toStd(stamp), ui::localeSeparators());
+    sheet->printRTF(ui::fromStd(report), QStringLiteral("short"));
 }

@@ -26,6 +26,9 @@ public:
     CalcSheet* showCalcSheet();
     CalcSheet* calcSheet() const;
 
+    // The Print buttons of the calculator pages: the report goes to the end of the sheet.
+    void sendFaultReport();
+
 private:
     void placeBesideMainWindow(CalcSheet* sheet) const;
 

@@ -53,7 +53,11 @@ void CalcSheetTest::init()
 
 void CalcSheetTest::cleanup()
 {
+    // Windows own popups that are top-level widgets too: delete through guards.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets())
+        windows << window;
+    for (const QPointer<QWidget>& window : windows)
         delete window;
     delete m_windows;
 }
