@@ -1,8 +1,8 @@
 #include "voltage_drop/results_history.h"
 
 #include "ui/twips.h"
+#include "voltage_drop/option_group.h"
 
-#include <QButtonGroup>
 #include <QRadioButton>
 #include <QTextDocument>
 
@@ -13,7 +13,7 @@ ResultsHistory::ResultsHistory(QWidget* parent)
     // The row spans the strip below the tab control; its buttons sit at their designed
     // window positions relative to the strip's top left (120, 6540).
     ui::place(this, 120, 6540, 840 * kSlots, 255);
-    m_group = new QButtonGroup(this);
+    m_group = new OptionGroup(this);
     for (int i = 0; i < kSlots; ++i) {
         auto* button = new QRadioButton(QStringLiteral("Option%1").arg(i + 1), this);
         button->setObjectName(QStringLiteral("rbVDResults(%1)").arg(i));
@@ -26,18 +26,8 @@ ResultsHistory::ResultsHistory(QWidget* parent)
         holder->setObjectName(QStringLiteral("txtVDResults(%1)").arg(i));
         m_contents[i] = holder;
     }
-    connect(m_group, &QButtonGroup::idToggled, this, [this](int slot, bool checked) {
-        if (checked)
-            emit picked(slot);
-    });
-    // A click on the slot already selected changes nothing but shows its content again.
-    connect(m_group, &QButtonGroup::idPressed, this,
-        [this](int slot) { m_pressedWasSelected = m_buttons[slot]->isChecked(); });
-    connect(m_group, &QButtonGroup::idClicked, this, [this](int slot) {
-        if (m_pressedWasSelected)
-            emit picked(slot);
-        m_pressedWasSelected = false;
-    });
+    // A click on the slot already selected shows its content again.
+    connect(m_group, &OptionGroup::chosen, this, &ResultsHistory::picked);
 }
 
 bool ResultsHistory::isInUse(int slot) const
@@ -84,5 +74,8 @@ int ResultsHistory::selected() const
 
 void ResultsHistory::select(int slot)
 {
-    m_buttons[slot]->setChecked(true);
+    if (m_buttons[slot]->isChecked())
+        emit picked(slot);
+    else
+        m_buttons[slot]->setChecked(true);
 }

@@ -8,7 +8,7 @@
 
 #include <array>
 
-class QButtonGroup;
+class OptionGroup;
 class QRadioButton;
 class QTextDocument;
 
@@ -33,7 +33,7 @@ public:
 
     // The selected slot, or -1.
     int selected() const;
-    // Selects a slot as a click would; selecting the slot already selected raises nothing.
+    // Selects a slot as a click on it would, the slot already selected included.
     void select(int slot);
 
 signals:
@@ -41,8 +41,7 @@ signals:
     void picked(int slot);
 
 private:
-    QButtonGroup* m_group = nullptr;
+    OptionGroup* m_group = nullptr;
     std::array<QRadioButton*, kSlots> m_buttons {};
     std::array<QTextDocument*, kSlots> m_contents {};
-    bool m_pressedWasSelected = false;
 };

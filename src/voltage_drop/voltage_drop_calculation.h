@@ -33,18 +33,6 @@ void LookupWireImpedance(VoltageDropState& state, int row, Material material, Ra
 bool ComputeVoltageDrop(
     VoltageDropState& state, double powerFactor, int setsPerPhase, Circuit circuit, double volts);
 
-// The page's box that a refused calculation points the user to.
-enum class InputBox
-{
-    None,
-    Load,
-    Volts,
-    Length,
-    BranchPercent,
-    FeederPercent,
-    WiresPerPhase,
-};
-
 // What a press of the Calculate button leaves for the page to do, in this order: show
 // the message, empty the box and give it the focus, play the display script.
 struct CalculationOutcome

@@ -74,6 +74,18 @@ struct VoltageDropInputs
     int SizeIndex = -1; // list index of the chosen size, -1 when none is chosen
 };
 
+// The page's box that a refused calculation points the user to.
+enum class InputBox
+{
+    None,
+    Load,
+    Volts,
+    Length,
+    BranchPercent,
+    FeederPercent,
+    WiresPerPhase,
+};
+
 enum class MessageKind
 {
     Information,

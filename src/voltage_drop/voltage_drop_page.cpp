@@ -1,11 +1,136 @@
 #include "voltage_drop/voltage_drop_page.h"
 
+#include "app/voltage_drop_settings.h"
 #include "ui/focus.h"
+#include "ui/message_box.h"
+#include "ui/number_locale.h"
+#include "ui/twips.h"
+#include "voltage_drop/choice_list.h"
+#include "voltage_drop/input_rules.h"
+#include "voltage_drop/option_group.h"
 #include "voltage_drop/results_history.h"
+#include "voltage_drop/voltage_drop_calculation.h"
 
-#include <QComboBox>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+
+#include <functional>
+
+static_assert(ResultsHistory::kSlots == kHistorySlots);
+
+namespace {
+
+// The option arrays' indices are the values of the engine's choices (VD_CALC(0) is
+// CalcMode::FixedSize, VD_PHASE(2) Circuit::DirectCurrent, and so on).
+enum CalcIndex
+{
+    FixedSizeIndex = 0,
+    BranchIndex = 1,
+    FeederIndex = 2,
+};
+enum LoadIndex
+{
+    VaPerPhaseIndex = 0,
+    TotalVaIndex = 1,
+    FullLoadAmpsIndex = 2,
+};
+enum PhaseIndex
+{
+    ThreePhaseIndex = 0,
+    SinglePhaseIndex = 1,
+    DirectCurrentIndex = 2,
+};
+
+constexpr int kDefaultSizeRow = 3; // "12 awg"
+
+const QStringList kVoltages {
+    "480", "460", "277", "240", "220", "208", "120", "48", "36", "24", "12", "6"};
+
+// Right-aligned by their leading blanks, as the program has always listed them.
+const QStringList kWireSizes {"   18 awg", "   16 awg", "   14 awg", "   12 awg", "   10 awg",
+    "     8 awg", "     6 awg", "     4 awg", "     3 awg", "     2 awg", "     1 awg", "  1/0 awg",
+    "  2/0 awg", "  3/0 awg", "  4/0 awg", "  250 kcmil", "  300 kcmil", "  350 kcmil",
+    "  400 kcmil", "  500 kcmil", "  600 kcmil", "  750 kcmil", "1000 kcmil"};
+
+template<typename Widget>
+Widget* named(Widget* widget, const QString& name, const QString& accessibleName)
+{
+    widget->setObjectName(name);
+    widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+QGroupBox* frame(const char* name, const QString& caption, QWidget* parent)
+{
+    return named(new QGroupBox(caption, parent), QLatin1String(name), caption.simplified());
+}
+
+// A frame without border or caption that only groups its controls.
+QWidget* plainFrame(const char* name, QWidget* parent)
+{
+    auto* widget = new QWidget(parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel* label(const char* name, const QString& caption, QWidget* parent)
+{
+    return named(new QLabel(caption, parent), QLatin1String(name), caption);
+}
+
+QLineEdit* box(const char* name, const QString& text, const QString& accessibleName,
+    QWidget* parent, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto* edit = named(new QLineEdit(text, parent), QLatin1String(name), accessibleName);
+    edit->setAlignment(alignment | Qt::AlignVCenter);
+    return edit;
+}
+
+QRadioButton* option(
+    OptionGroup* group, const char* arrayName, int index, const QString& caption, QWidget* parent)
+{
+    auto* button = named(new QRadioButton(caption, parent),
+        QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(index), caption.trimmed());
+    group->addButton(button, index);
+    return button;
+}
+
+// Receiving the focus in a box clears the shown result. The focus that comes back with
+// the window (from a message box or another program), or from the box's own list, is not
+// the user's moving to the box: the window's activation decides what that clears.
+class ClearOnFocusIn : public QObject
+{
+public:
+    ClearOnFocusIn(QWidget* widget, std::function<void()> clear)
+        : QObject(widget)
+        , m_clear(std::move(clear))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                m_clear();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_clear;
+};
+
+} // namespace
 
 VoltageDropPage::VoltageDropPage(
     VoltageDropSettings& settings, ResultsHistory* history, QWidget* parent)
@@ -13,27 +138,568 @@ VoltageDropPage::VoltageDropPage(
     , m_settings(settings)
     , m_history(history)
 {
-    m_load = new QLineEdit(this);
-    m_load->setObjectName(QStringLiteral("txtLoad"));
-    m_wireSize = new QComboBox(this);
-    m_wireSize->setObjectName(QStringLiteral("cbWireSize"));
-    m_calcSheet = new QPushButton(QStringLiteral("Print"), this);
-    m_calcSheet->setObjectName(QStringLiteral("btnCalc_Sheet"));
+    // Built in the order the keyboard moves through the page; the handlers are connected
+    // once the designed initial state is in place, so building runs none of them.
+    buildCalculationFrame();
+    buildLoadKindFrame();
+    buildPhaseFrame();
+    buildPowerFactorFrame();
+    buildLoadFrame();
+    buildVoltageWireFrame();
+    buildResults();
+    connectHandlers();
+}
+
+void VoltageDropPage::buildCalculationFrame()
+{
+    QGroupBox* frame1 = frame("Frame1", QStringLiteral("Calaculation"), this);
+    ui::place(frame1, 90, 60, 2970, 1740);
+    m_calcMode = new OptionGroup(this);
+    ui::place(
+        option(m_calcMode, "VD_CALC", BranchIndex, QStringLiteral("Find Branch size for"), frame1),
+        120, 330, 1770, 285);
+    m_branchPercent = box("txtPercentBranchVD", QStringLiteral("3.0"),
+        QStringLiteral("Branch percent voltage drop"), frame1, Qt::AlignHCenter);
+    ui::place(m_branchPercent, 1920, 315, 510, 315);
+    ui::place(label("Label3", QStringLiteral("% VD"), frame1), 2490, 345, 420, 255);
+
+    ui::place(
+        option(m_calcMode, "VD_CALC", FeederIndex, QStringLiteral("Find Feeder size for"), frame1),
+        120, 810, 1770, 285);
+    m_feederPercent = box("txtPercentFeederVD", QStringLiteral("2.0"),
+        QStringLiteral("Feeder percent voltage drop"), frame1, Qt::AlignHCenter);
+    ui::place(m_feederPercent, 1920, 795, 510, 315);
+    m_feederPercent->setEnabled(false);
+    ui::place(label("Label5", QStringLiteral("% VD"), frame1), 2490, 825, 420, 255);
+
+    ui::place(option(m_calcMode, "VD_CALC", FixedSizeIndex,
+                  QStringLiteral("Find Voltage Drop for wire size"), frame1),
+        120, 1290, 2730, 285);
+    m_calcMode->button(BranchIndex)->setChecked(true);
+}
+
+void VoltageDropPage::buildLoadKindFrame()
+{
+    QGroupBox* frame2 = frame("Frame2", QStringLiteral("Use FLA or VA"), this);
+    ui::place(frame2, 90, 1890, 2970, 1590);
+    m_loadKind = new OptionGroup(this);
+    ui::place(option(m_loadKind, "VD_LOAD", FullLoadAmpsIndex,
+                  QStringLiteral("Enter Full Load Amps"), frame2),
+        120, 360, 2730, 285);
+    ui::place(option(m_loadKind, "VD_LOAD", TotalVaIndex, QStringLiteral("EnterTotal Load in VA"),
+                  frame2),
+        120, 780, 2730, 285);
+    ui::place(option(m_loadKind, "VD_LOAD", VaPerPhaseIndex,
+                  QStringLiteral("Enter per Phase Load in VA"), frame2),
+        120, 1200, 2730, 285);
+    m_loadKind->button(FullLoadAmpsIndex)->setChecked(true);
+}
+
+void VoltageDropPage::buildPhaseFrame()
+{
+    QGroupBox* frame3 = frame("Frame3", QStringLiteral("Phases"), this);
+    ui::place(frame3, 3150, 60, 2370, 690);
+    m_phases = new OptionGroup(this);
+    ui::place(option(m_phases, "VD_PHASE", ThreePhaseIndex, QStringLiteral("3 PH "), frame3), 120,
+        300, 750, 285);
+    ui::place(option(m_phases, "VD_PHASE", SinglePhaseIndex, QStringLiteral("1 PH"), frame3), 900,
+        300, 720, 285);
+    ui::place(option(m_phases, "VD_PHASE", DirectCurrentIndex, QStringLiteral("DC"), frame3), 1650,
+        300, 630, 285);
+    m_phases->button(ThreePhaseIndex)->setChecked(true);
+}
+
+void VoltageDropPage::buildPowerFactorFrame()
+{
+    QGroupBox* framePF = frame("FramePF", QStringLiteral("Power Factor"), this);
+    m_powerFactorFrame = framePF;
+    ui::place(framePF, 3150, 840, 2370, 1110);
+    m_powerFactorOption = new OptionGroup(this);
+    ui::place(option(m_powerFactorOption, "rbPF", 0, QStringLiteral("100 %"), framePF), 120, 330,
+        1050, 285);
+    // The second option has no caption: the box beside it says what it stands for.
+    QRadioButton* entered = option(m_powerFactorOption, "rbPF", 1, QString(), framePF);
+    entered->setAccessibleName(QStringLiteral("Power factor entered"));
+    ui::place(entered, 120, 705, 270, 285);
+    m_powerFactor = box("txtPF", QStringLiteral("85"), QStringLiteral("Power factor in percent"),
+        framePF, Qt::AlignHCenter);
+    ui::place(m_powerFactor, 420, 690, 600, 315);
+    m_powerFactor->setEnabled(false);
+    ui::place(label("Label8", QStringLiteral("%"), framePF), 1080, 720, 210, 255);
+    m_powerFactorOption->button(0)->setChecked(true);
+}
+
+void VoltageDropPage::buildLoadFrame()
+{
+    QGroupBox* frame6 = frame("Frame6", QStringLiteral("Enter Load and Length"), this);
+    ui::place(frame6, 3150, 2040, 2370, 1440);
+    m_loadLabel = label("lblLoad", QStringLiteral("Full Load Amps:"), frame6);
+    ui::place(m_loadLabel, 120, 450, 1230, 255);
+    m_load = box("txtLoad", QString(), m_loadLabel->text(), frame6);
+    ui::place(m_load, 1380, 405, 870, 315);
+    ui::place(label("Label7", QStringLiteral("Length in Feet:"), frame6), 120, 930, 1230, 255);
+    m_length = box("txtLength", QString(), QStringLiteral("Length in Feet:"), frame6);
+    ui::place(m_length, 1380, 885, 870, 315);
+    m_loadLabel->setBuddy(m_load);
+}
+
+void VoltageDropPage::buildVoltageWireFrame()
+{
+    // Below the program logo, which sits beside the tab strip at the right.
+    QGroupBox* frame4 = frame("Frame4", QStringLiteral("Voltage  /  Wire"), this);
+    ui::place(frame4, 5610, 810, 3000, 2670);
+
+    ui::place(label("Label2", QStringLiteral("Volts:"), frame4), 120, 315, 720, 255);
+    m_volts = named(new ChoiceList(frame4), QStringLiteral("cbVolts"), QStringLiteral("Volts:"));
+    m_volts->addItems(kVoltages);
+    m_volts->setCurrentIndex(0);
+    ui::place(m_volts, 870, 270, 1080, 330);
+
+    m_conduitLabel = label("lblConduit", QStringLiteral("Conduit:"), frame4);
+    ui::place(m_conduitLabel, 120, 660, 720, 255);
+    m_conduit = new OptionGroup(this);
+    ui::place(option(m_conduit, "Conduit", 0, QStringLiteral("Steel"), frame4), 870, 645, 720, 285);
+    ui::place(option(m_conduit, "Conduit", 1, QStringLiteral("Al"), frame4), 1620, 645, 540, 285);
+    ui::place(option(m_conduit, "Conduit", 2, QStringLiteral("PVC"), frame4), 2190, 645, 720, 285);
+    m_conduit->button(0)->setChecked(true);
+
+    // Direct current has no raceway choice: the coating of copper takes its place.
+    m_coatedFrame = plainFrame("frameCoated", frame4);
+    ui::place(m_coatedFrame, 810, 615, 2100, 345);
+    m_coating = new OptionGroup(this);
+    ui::place(option(m_coating, "rbCoated", 0, QStringLiteral("Uncoated"), m_coatedFrame), 60, 30,
+        1050, 285);
+    ui::place(option(m_coating, "rbCoated", 1, QStringLiteral("Coated"), m_coatedFrame), 1140, 30,
+        930, 285);
+    m_coating->button(0)->setChecked(true);
+    m_coatedFrame->hide();
+
+    QWidget* frame7 = plainFrame("Frame7", frame4);
+    ui::place(frame7, 60, 960, 2880, 345);
+    ui::place(label("Label6", QStringLiteral("Wire:"), frame7), 60, 45, 720, 255);
+    m_wireType = new OptionGroup(this);
+    ui::place(
+        option(m_wireType, "Wire_Type", 0, QStringLiteral("Copper"), frame7), 810, 30, 960, 285);
+    ui::place(option(m_wireType, "Wire_Type", 1, QStringLiteral("Aluminum"), frame7), 1800, 30,
+        1050, 285);
+    m_wireType->button(0)->setChecked(true);
+
+    QWidget* frame5 = plainFrame("Frame5", frame4);
+    ui::place(frame5, 60, 1290, 2880, 345);
+    ui::place(label("Label1", QStringLiteral("Wire:"), frame5), 60, 45, 720, 255);
+    m_temperature = new OptionGroup(this);
+    ui::place(
+        option(m_temperature, "rbTemp", 0, QStringLiteral("75 C"), frame5), 810, 30, 960, 285);
+    ui::place(
+        option(m_temperature, "rbTemp", 1, QStringLiteral("90 C"), frame5), 1800, 30, 900, 285);
+    m_temperature->button(0)->setChecked(true);
+
+    // The chosen size and its parallel sets, used only when the drop of one size is asked.
+    m_parallelFrame = plainFrame("FrameParallel", frame4);
+    ui::place(m_parallelFrame, 60, 1650, 2880, 990);
+    ui::place(
+        label("lblWireSize", QStringLiteral("Wire size:"), m_parallelFrame), 60, 45, 720, 255);
+    m_wireSize = named(new ChoiceList(m_parallelFrame), QStringLiteral("cbWireSize"),
+        QStringLiteral("Wire size:"));
+    m_wireSize->addItems(kWireSizes);
+    m_wireSize->setCurrentIndex(-1);
+    m_wireSize->setMaxVisibleItems(kWireSizes.size());
+    ui::place(m_wireSize, 810, 0, 1320, 330);
+    m_parallel = named(new QCheckBox(QStringLiteral("Use Parallel Conductors"), m_parallelFrame),
+        QStringLiteral("ckWiresParallel"), QStringLiteral("Use Parallel Conductors"));
+    ui::place(m_parallel, 60, 360, 2400, 285);
+    m_wiresPerPhaseLabel
+        = label("lblWiresPerPhase", QStringLiteral("Wires per phase:"), m_parallelFrame);
+    ui::place(m_wiresPerPhaseLabel, 60, 720, 1320, 255);
+    m_wiresPerPhase = box("txtNumberOfWires", QStringLiteral("2"),
+        QStringLiteral("Wires per phase:"), m_parallelFrame, Qt::AlignHCenter);
+    ui::place(m_wiresPerPhase, 1410, 675, 510, 315);
+    m_wiresPerPhaseLabel->setEnabled(false);
+    m_wiresPerPhase->setEnabled(false);
+    m_parallelFrame->hide();
+}
+
+void VoltageDropPage::buildResults()
+{
+    ui::place(label("Label4", QStringLiteral("Results History:"), this), 120, 3510, 1440, 255);
+    m_wireNote = label("lblWireNote", QString(), this);
+    QPalette warning = m_wireNote->palette();
+    warning.setColor(QPalette::WindowText, Qt::red);
+    m_wireNote->setPalette(warning);
+    ui::place(m_wireNote, 1620, 3510, 6990, 255);
+
+    m_results
+        = named(new QTextEdit(this), QStringLiteral("txtboxResults"), QStringLiteral("Results"));
+    m_results->setReadOnly(true);
+    ui::place(m_results, 90, 3795, 8520, 1740);
+
+    m_calcSheet = named(new QPushButton(QStringLiteral("Print"), this),
+        QStringLiteral("btnCalc_Sheet"), QStringLiteral("Print"));
     m_calcSheet->setEnabled(false);
+    ui::place(m_calcSheet, 5550, 5595, 1200, 345);
+    m_calculate = named(new QPushButton(QStringLiteral("Calculate Wire Size"), this),
+        QStringLiteral("btnCalculate"), QStringLiteral("Calculate Wire Size"));
+    ui::place(m_calculate, 6810, 5595, 1800, 345);
+}
+
+void VoltageDropPage::connectHandlers()
+{
+    connect(m_calcMode, &OptionGroup::chosen, this, &VoltageDropPage::calculationModeChosen);
+    connect(m_loadKind, &OptionGroup::chosen, this, &VoltageDropPage::loadKindChosen);
+    connect(m_phases, &OptionGroup::chosen, this, &VoltageDropPage::circuitChosen);
+    connect(m_conduit, &OptionGroup::chosen, this, &VoltageDropPage::racewayChosen);
+    connect(m_wireType, &OptionGroup::chosen, this, &VoltageDropPage::materialChosen);
+    connect(m_temperature, &OptionGroup::chosen, this, &VoltageDropPage::temperatureChosen);
+    connect(
+        m_powerFactorOption, &OptionGroup::chosen, this, &VoltageDropPage::powerFactorOptionChosen);
+    connect(m_powerFactor, &QLineEdit::textChanged, this, &VoltageDropPage::powerFactorTextChanged);
+
+    // A voltage typed or chosen: every keystroke counts.
+    connect(m_volts, &QComboBox::editTextChanged, this, &VoltageDropPage::voltageChanged);
+    connect(m_volts, &ChoiceList::repicked, this, &VoltageDropPage::voltageChanged);
+
+    // A size is chosen from the list, by the user or by program; typing is refused.
+    connect(m_wireSize, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            wireSizeChosen();
+    });
+    connect(m_wireSize, &ChoiceList::repicked, this, &VoltageDropPage::wireSizeChosen);
+    connect(m_wireSize->lineEdit(), &QLineEdit::textEdited, this, &VoltageDropPage::wireSizeTyped);
+
+    connect(m_parallel, &QCheckBox::toggled, this, &VoltageDropPage::parallelConductorsToggled);
+    connect(m_wiresPerPhase, &QLineEdit::textChanged, this, &VoltageDropPage::wiresPerPhaseChanged);
+    connect(m_length, &QLineEdit::textChanged, this, &VoltageDropPage::lengthChanged);
+    for (QWidget* clearing : {static_cast<QWidget*>(m_load), static_cast<QWidget*>(m_length),
+             static_cast<QWidget*>(m_wireSize)})
+        new ClearOnFocusIn(clearing, [this] { clearResults(); });
+
+    connect(m_history, &ResultsHistory::picked, this, &VoltageDropPage::historyPicked);
+    connect(m_calculate, &QPushButton::clicked, this, &VoltageDropPage::calculate);
+    connect(m_calcSheet, &QPushButton::clicked, this, &VoltageDropPage::printRequested);
 }
 
 void VoltageDropPage::focusLoad()
 {
     ui::giveFocus(m_load);
+    clearResults();
 }
 
 void VoltageDropPage::selectDefaultWireSize()
 {
-    if (m_wireSize->currentIndex() < 0 && m_wireSize->count() > 3)
-        m_wireSize->setCurrentIndex(3);
+    if (m_wireSize->currentIndex() < 0)
+        chooseWireSize(kDefaultSizeRow);
 }
 
 void VoltageDropPage::setCalcSheetEnabled(bool enabled)
 {
     m_calcSheet->setEnabled(enabled);
+}
+
+void VoltageDropPage::calculationModeChosen(int index)
+{
+    m_parallelFrame->setVisible(index == FixedSizeIndex);
+    m_branchPercent->setEnabled(index == BranchIndex);
+    m_feederPercent->setEnabled(index == FeederIndex);
+    const QString caption = index == FixedSizeIndex ? QStringLiteral("Calculate Voltage Drop")
+                                                    : QStringLiteral("Calculate Wire Size");
+    m_calculate->setText(caption);
+    m_calculate->setAccessibleName(caption);
+    focusLoad();
+}
+
+void VoltageDropPage::loadKindChosen(int index)
+{
+    static const QString captions[] = {QStringLiteral("VA per Phase:"),
+        QStringLiteral("VA Total Load:"), QStringLiteral("Full Load Amps:")};
+    m_loadLabel->setText(captions[index]);
+    m_load->setAccessibleName(captions[index]);
+    focusLoad();
+}
+
+void VoltageDropPage::circuitChosen()
+{
+    const bool directCurrent = isDirectCurrent();
+    m_coatedFrame->setVisible(directCurrent && isCopper());
+    // Direct current has no power factor, no raceway reactance and no per-phase load.
+    m_powerFactorFrame->setVisible(!directCurrent);
+    m_conduitLabel->setVisible(!directCurrent);
+    for (QAbstractButton* raceway : m_conduit->buttons())
+        raceway->setVisible(!directCurrent);
+    m_loadKind->button(VaPerPhaseIndex)->setVisible(!directCurrent);
+    if (directCurrent)
+        m_loadKind->button(TotalVaIndex)->setChecked(true);
+    focusLoad();
+}
+
+void VoltageDropPage::voltageChanged()
+{
+    if (!isDirectCurrent()) {
+        if (const std::optional<Circuit> implied
+            = CircuitForVoltage(ui::toStd(m_volts->currentText())))
+            m_phases->button(static_cast<int>(*implied))->setChecked(true);
+    }
+    clearResults();
+}
+
+void VoltageDropPage::racewayChosen(int index)
+{
+    static const char* const names[] = {"Steel", "Aluminum", "PVC"};
+    m_settings.ConduitType = names[index];
+    clearResults();
+    focusLoad();
+}
+
+void VoltageDropPage::materialChosen(int index)
+{
+    m_settings.WireMaterial = index == 0 ? "cooper" : "aluminum";
+    m_coatedFrame->setVisible(isDirectCurrent() && isCopper());
+    checkWireAmpacity();
+    clearResults();
+    focusLoad();
+}
+
+void VoltageDropPage::temperatureChosen(int index)
+{
+    m_settings.TempRating = index == 0 ? "75 C" : "90 C";
+    clearResults();
+    checkWireAmpacity();
+    focusLoad();
+}
+
+void VoltageDropPage::powerFactorOptionChosen(int index)
+{
+    m_powerFactor->setEnabled(index == 1);
+    if (index == 0) {
+        m_settings.PowerFactor = 100;
+    } else if (const std::optional<double> percent = ui::toNumber(m_powerFactor->text())) {
+        m_settings.PowerFactor = *percent;
+    }
+    clearResults();
+    focusLoad();
+}
+
+// Correcting the text runs this handler again for the corrected text before the message
+// about the refused one is shown.
+void VoltageDropPage::powerFactorTextChanged()
+{
+    const numtext::Separators separators = ui::localeSeparators();
+    if (const auto correction
+        = PowerFactorBelowRange(ui::toStd(m_powerFactor->text()), separators)) {
+        m_powerFactor->setText(ui::fromStd(correction->Text));
+        showMessage(correction->Message);
+    }
+    if (const auto correction
+        = PowerFactorAboveRange(ui::toStd(m_powerFactor->text()), separators)) {
+        m_powerFactor->setText(ui::fromStd(correction->Text));
+        showMessage(correction->Message);
+    }
+    if (m_powerFactorOption->checkedId() == 1) {
+        if (const std::optional<double> percent = ui::toNumber(m_powerFactor->text()))
+            m_settings.PowerFactor = *percent;
+    }
+    clearResults();
+}
+
+void VoltageDropPage::wireSizeChosen()
+{
+    if (m_parallel->isChecked() && m_wireSize->currentIndex() < kSmallestParallelSizeRow) {
+        showMessage(ParallelSizeMessage());
+        chooseWireSize(kSmallestParallelSizeRow);
+    }
+    checkWireAmpacity();
+    focusLoad();
+}
+
+// Only the list's sizes are valid: a typed text is refused and leaves no size chosen.
+void VoltageDropPage::wireSizeTyped(const QString& text)
+{
+    if (!text.isEmpty())
+        showMessage(ChooseSizeFromListMessage());
+    m_wireSize->setCurrentIndex(-1);
+    clearResults();
+    m_calculate->setEnabled(false);
+}
+
+void VoltageDropPage::parallelConductorsToggled(bool ticked)
+{
+    m_wiresPerPhase->setEnabled(ticked);
+    m_wiresPerPhaseLabel->setEnabled(ticked);
+    chooseWireSize(kSmallestParallelSizeRow);
+    wiresPerPhaseChanged();
+}
+
+void VoltageDropPage::wiresPerPhaseChanged()
+{
+    if (const std::optional<qint16> sets = ui::toInt16(m_wiresPerPhase->text()))
+        m_settings.SetsPerPhase = *sets;
+}
+
+void VoltageDropPage::lengthChanged()
+{
+    m_wireNote->setText(ui::fromStd(LightingTapNote(
+        ui::toStd(m_length->text()), m_wireSize->currentIndex(), ui::localeSeparators())));
+}
+
+void VoltageDropPage::historyPicked(int slot)
+{
+    m_results->setHtml(m_history->content(slot));
+}
+
+void VoltageDropPage::calculate()
+{
+    const CalculationOutcome outcome
+        = CalculateVoltageDrop(readInputs(), m_state, m_settings, ui::localeSeparators());
+    if (outcome.Message)
+        showMessage(*outcome.Message);
+    if (outcome.EmptyFocusBox) {
+        if (auto* edit = qobject_cast<QLineEdit*>(inputBox(outcome.Focus)))
+            edit->clear();
+    }
+    giveFocusTo(outcome.Focus);
+    play(outcome.Display);
+    setCalcSheetEnabled(m_settings.ResultReady);
+}
+
+void VoltageDropPage::clearResults()
+{
+    m_results->clear();
+    m_history->hideAll();
+}
+
+void VoltageDropPage::checkWireAmpacity()
+{
+    const AmpacityRuling ruling = CheckWireAmpacity(m_wireSize->currentIndex(),
+        static_cast<Material>(m_wireType->checkedId()),
+        static_cast<Temperature>(m_temperature->checkedId()));
+    m_calculate->setEnabled(ruling.CalculationAllowed);
+    if (ruling.Message) {
+        showMessage(*ruling.Message);
+        return;
+    }
+    m_wireNote->clear();
+    if (!isDirectCurrent())
+        m_loadKind->button(VaPerPhaseIndex)->show();
+    m_phases->button(ThreePhaseIndex)->show();
+}
+
+void VoltageDropPage::chooseWireSize(int index)
+{
+    if (m_wireSize->currentIndex() == index)
+        wireSizeChosen();
+    else
+        m_wireSize->setCurrentIndex(index);
+}
+
+QWidget* VoltageDropPage::inputBox(InputBox box) const
+{
+    switch (box) {
+    case InputBox::None:
+        break;
+    case InputBox::Load:
+        return m_load;
+    case InputBox::Volts:
+        return m_volts;
+    case InputBox::Length:
+        return m_length;
+    case InputBox::BranchPercent:
+        return m_branchPercent;
+    case InputBox::FeederPercent:
+        return m_feederPercent;
+    case InputBox::WiresPerPhase:
+        return m_wiresPerPhase;
+    }
+    return nullptr;
+}
+
+// Giving the load or the length box the focus clears the shown result, also where Qt
+// delivers no focus (the page is not shown).
+void VoltageDropPage::giveFocusTo(InputBox box)
+{
+    if (box == InputBox::Load) {
+        focusLoad();
+        return;
+    }
+    if (QWidget* widget = inputBox(box))
+        ui::giveFocus(widget);
+    if (box == InputBox::Length)
+        clearResults();
+}
+
+// Result lines end in a carriage return alone; each becomes a paragraph of its own.
+void VoltageDropPage::showResultText(const std::string& text)
+{
+    m_results->setPlainText(ui::fromStd(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+}
+
+void VoltageDropPage::play(const std::vector<DisplayOperation>& operations)
+{
+    using Kind = DisplayOperation::Kind;
+    for (const DisplayOperation& operation : operations) {
+        switch (operation.What) {
+        case Kind::Clear:
+            clearResults();
+            break;
+        case Kind::HideAll:
+            m_history->hideAll();
+            break;
+        case Kind::Show:
+            showResultText(operation.Text);
+            break;
+        case Kind::EmptyText:
+            m_results->clear();
+            break;
+        case Kind::Record:
+            m_history->setCaption(operation.Slot, ui::fromStd(operation.Text));
+            m_history->setContent(operation.Slot, m_results->toHtml());
+            m_history->setInUse(operation.Slot, true);
+            break;
+        case Kind::Hide:
+            m_history->setInUse(operation.Slot, false);
+            break;
+        case Kind::Select:
+            m_history->select(operation.Slot);
+            break;
+        }
+    }
+}
+
+void VoltageDropPage::showMessage(const PageMessage& message)
+{
+    ui::MessageIcon icon = ui::MessageIcon::Information;
+    if (message.Kind == MessageKind::Exclamation)
+        icon = ui::MessageIcon::Exclamation;
+    else if (message.Kind == MessageKind::Critical)
+        icon = ui::MessageIcon::Critical;
+    ui::showMessage(this, ui::fromStd(message.Text), ui::fromStd(message.Title), icon);
+}
+
+bool VoltageDropPage::isDirectCurrent() const
+{
+    return m_phases->checkedId() == DirectCurrentIndex;
+}
+
+bool VoltageDropPage::isCopper() const
+{
+    return m_wireType->checkedId() == 0;
+}
+
+VoltageDropInputs VoltageDropPage::readInputs() const
+{
+    VoltageDropInputs inputs;
+    inputs.Mode = static_cast<CalcMode>(m_calcMode->checkedId());
+    inputs.Load = static_cast<LoadEntry>(m_loadKind->checkedId());
+    inputs.Phases = static_cast<Circuit>(m_phases->checkedId());
+    inputs.Wire = static_cast<Material>(m_wireType->checkedId());
+    inputs.Rating = static_cast<Temperature>(m_temperature->checkedId());
+    inputs.Conduit = static_cast<Raceway>(m_conduit->checkedId());
+    inputs.Coated = static_cast<Coating>(m_coating->checkedId());
+    inputs.Parallel = m_parallel->isChecked();
+    inputs.LoadText = ui::toStd(m_load->text());
+    inputs.VoltsText = ui::toStd(m_volts->currentText());
+    inputs.LengthText = ui::toStd(m_length->text());
+    inputs.BranchPercentText = ui::toStd(m_branchPercent->text());
+    inputs.FeederPercentText = ui::toStd(m_feederPercent->text());
+    inputs.WiresPerPhaseText = ui::toStd(m_wiresPerPhase->text());
+    inputs.SizeIndex = m_wireSize->currentIndex();
+    return inputs;
 }

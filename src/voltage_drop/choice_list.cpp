@@ -1,0 +1,26 @@
+#include "voltage_drop/choice_list.h"
+
+#include <utility>
+
+ChoiceList::ChoiceList(QWidget* parent)
+    : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+
+    const auto changed = [this] { m_changedSincePopup = true; };
+    connect(this, &QComboBox::currentIndexChanged, this, changed);
+    connect(this, &QComboBox::editTextChanged, this, changed);
+    // Outside the popup (keys, wheel, a typed item name) Qt only activates on a change.
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (!std::exchange(m_changedSincePopup, true))
+            emit repicked(index);
+    });
+}
+
+void ChoiceList::showPopup()
+{
+    m_changedSincePopup = false;
+    QComboBox::showPopup();
+}

@@ -1,0 +1,20 @@
+#include "voltage_drop/option_group.h"
+
+#include <QAbstractButton>
+
+#include <utility>
+
+OptionGroup::OptionGroup(QObject* parent)
+    : QButtonGroup(parent)
+{
+    connect(this, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            emit chosen(index);
+    });
+    connect(this, &QButtonGroup::idPressed, this,
+        [this](int index) { m_pressedWasChecked = button(index)->isChecked(); });
+    connect(this, &QButtonGroup::idClicked, this, [this](int index) {
+        if (std::exchange(m_pressedWasChecked, false))
+            emit chosen(index);
+    });
+}
