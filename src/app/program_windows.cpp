@@ -4,11 +4,14 @@
 #include "fault/fault_report.h"
 #include "fault/short_circuit_page.h"
 #include "sheet/calc_sheet.h"
+#include "sheet/sheet_texts.h"
 #include "ui/date_time_text.h"
 #include "ui/number_locale.h"
+#include "voltage_drop/voltage_drop_page.h"
 
 #include <QCoreApplication>
 #include <QScreen>
+#include <QTextEdit>
 
 ProgramWindows::ProgramWindows(VoltageDropSettings& settings)
     : m_settings(settings)
@@ -18,6 +21,8 @@ MainWindow* ProgramWindows::showMainWindow()
 {
     if (!m_mainWindow) {
         m_mainWindow = new MainWindow(m_settings);
+        QObject::connect(m_mainWindow->voltageDropPage(), &VoltageDropPage::printRequested,
+            m_mainWindow, [this] { sendVoltageDropReport(); });
         QObject::connect(m_mainWindow->shortCircuitPage(), &ShortCircuitPage::printRequested,
             m_mainWindow, [this] { sendFaultReport(); });
     }
@@ -38,6 +43,11 @@ CalcSheet* ProgramWindows::showCalcSheet()
         m_calcSheet = new CalcSheet;
         QObject::connect(m_calcSheet, &CalcSheet::showMainWindowRequested, m_calcSheet,
             [this] { showMainWindow(); });
+        m_calcSheet->setVoltageDropResults([this] {
+            return m_mainWindow
+                ? QTextDocumentFragment(m_mainWindow->voltageDropPage()->resultsBox()->document())
+                : QTextDocumentFragment();
+        });
         placeBesideMainWindow(m_calcSheet);
     }
     m_calcSheet->show();
@@ -64,9 +74,17 @@ void ProgramWindows::placeBesideMainWindow(CalcSheet* sheet) const
     sheet->move(position);
 }
 
+// A report is stamped when its button is pressed, and written once the sheet is up.
+
+void ProgramWindows::sendVoltageDropReport()
+{
+    const QString stamp = ui::generalDateTimeText(QDateTime::currentDateTime());
+    CalcSheet* sheet = showCalcSheet();
+    sheet->printRTF(ui::fromStd(BuildVoltageDropHeader(ui::toStd(stamp))), QStringLiteral("VD"));
+}
+
 void ProgramWindows::sendFaultReport()
 {
-    // The report is stamped when the button is pressed, and written once the sheet is up.
     const QString stamp = ui::generalDateTimeText(QDateTime::currentDateTime());
     CalcSheet* sheet = showCalcSheet();
     if (!m_mainWindow)

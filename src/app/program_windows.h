@@ -27,6 +27,7 @@ public:
     CalcSheet* calcSheet() const;
 
     // The Print buttons of the calculator pages: the report goes to the end of the sheet.
+    void sendVoltageDropReport();
     void sendFaultReport();
 
 private:

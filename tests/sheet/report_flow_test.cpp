@@ -4,6 +4,7 @@
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
@@ -17,6 +18,8 @@ private slots:
     void init();
     void cleanup();
     void faultReportGoesToTheSheet();
+    void voltageDropReportGoesToTheSheet();
+    void showTavilonClearsTheShownResult();
 
 private:
     QPushButton* button(const char* name) const
@@ -24,6 +27,12 @@ private:
         return m_windows->mainWindow()->findChild<QPushButton*>(QLatin1String(name));
     }
     QString sheetText() const { return m_windows->calcSheet()->document()->toPlainText(); }
+    QTextEdit* results() const
+    {
+        return m_windows->mainWindow()->findChild<QTextEdit*>(QStringLiteral("txtboxResults"));
+    }
+    // The worked example: 100 A at 480 V three-phase over 200 ft, searched at 3 %.
+    void calculateVoltageDrop();
 
     VoltageDropSettings m_settings;
     ProgramWindows* m_windows = nullptr;
@@ -79,6 +88,61 @@ void ReportFlowTest::faultReportGoesToTheSheet()
     text = sheetText();
     QCOMPARE(text.count(QStringLiteral("Calculation Type: Short Circuit Current")), 2);
     QVERIFY(text.contains(QStringLiteral("Example") + report));
+}
+
+void ReportFlowTest::calculateVoltageDrop()
+{
+    m_windows->mainWindow()->tabs()->setCurrentIndex(MainWindow::VoltageDropTab);
+    MainWindow* window = m_windows->mainWindow();
+    QTest::keyClicks(
+        window->findChild<QLineEdit*>(QStringLiteral("txtLoad")), QStringLiteral("100"));
+    QTest::keyClicks(
+        window->findChild<QLineEdit*>(QStringLiteral("txtLength")), QStringLiteral("200"));
+    QTest::mouseClick(button("btnCalculate"), Qt::LeftButton);
+    QVERIFY(results()->toPlainText().startsWith(QStringLiteral("Percent Volts Drop   =  1.80 %")));
+}
+
+void ReportFlowTest::voltageDropReportGoesToTheSheet()
+{
+    QVERIFY(!button("btnCalc_Sheet")->isEnabled());
+    calculateVoltageDrop();
+    QVERIFY(button("btnCalc_Sheet")->isEnabled());
+    QTest::mouseClick(button("btnCalc_Sheet"), Qt::LeftButton);
+    QVERIFY(m_windows->calcSheet());
+
+    const QString text = sheetText();
+    const QString expected
+        = QStringLiteral("Equipment No:\n\n\n\nCalculation Type: Circuit Voltage Drop\n\n");
+    QVERIFY2(text.contains(expected), qPrintable(text));
+    const QString resultAndNotes = QStringLiteral(
+        "\n\n\n\nPercent Volts Drop   =  1.80 %\n"
+        "Wire  Length            =  200 ft\n"
+        "Wire Size   ( 1 ea )   =  3 awg cooper\n"
+        "Full Load Amps        =  100.000\n"
+        "Wire Amps ( 75 C )   =  100 amps\n"
+        "Wire Voltage Drop    =  8.66     Voltage Source  =  480     Voltage at Load  =  471.34\n"
+        "Conduit Type            =  Steel\n"
+        "Effective Impedence  =  0.250 omhs per 1000 ft.       PF  =  100.0%     3 "
+        "Phase\n\n\n\n\n\n"
+        "Calculations Methods per NEC Table 8 and Table 9 impedance data.\n"
+        "Ampacity of wire per Table 310-16,\n"
+        "Three Conductors in Raceway or Cable or Air\n\n"
+        "Note: Apply ampacity correction factors for more than 3 wires per conduit.");
+    QVERIFY2(text.endsWith(resultAndNotes), qPrintable(text));
+}
+
+void ReportFlowTest::showTavilonClearsTheShownResult()
+{
+    calculateVoltageDrop();
+    QTest::mouseClick(button("btnCalc_Sheet"), Qt::LeftButton);
+    CalcSheet* sheet = m_windows->calcSheet();
+    QVERIFY(QTest::qWaitForWindowActive(sheet));
+    QTest::mouseClick(
+        sheet->findChild<QPushButton*>(QStringLiteral("cmdRudu_Vovor")), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(m_windows->mainWindow()));
+    QTRY_VERIFY(results()->toPlainText().isEmpty());
+    QVERIFY(button("btnCalc_Sheet")->isEnabled());
+    QVERIFY(sheet->isVisible());
 }
 
 TAVILON_WIDGET_TEST_MAIN(ReportFlowTest)
