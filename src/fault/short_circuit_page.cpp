@@ -310,6 +310,14 @@ void ShortCircuitPage::buildResults()
     connect(print, &QPushButton::clicked, this, &ShortCircuitPage::printRequested);
 }
 
+ShortCircuitPage::~ShortCircuitPage()
+{
+    // A list box destroyed while it has the focus finishes its edit first, which would
+    // call back into this page while it is being taken apart.
+    for (QComboBox* list : {m_voltsPri, m_faultVoltage, m_wireSize})
+        list->disconnect(this);
+}
+
 void ShortCircuitPage::movePanelHome()
 {
     m_panel->move(ui::pageRect(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight).topLeft());

@@ -19,6 +19,7 @@ class ShortCircuitPage : public QWidget
     Q_OBJECT
 public:
     explicit ShortCircuitPage(QWidget* parent = nullptr);
+    ~ShortCircuitPage() override;
 
     // Puts the blank panel back over the transformer fields, where it belongs when the
     // page comes forward.
