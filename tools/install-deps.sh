@@ -3,7 +3,13 @@
 # are missing. Uses sudo when not run as root.
 set -eu
 
-packages="cmake ninja-build g++ qt6-base-dev libqt6svg6-dev fonts-liberation poppler-utils"
+# Building and running; fonts-liberation stands in for Arial with the same metrics.
+build="cmake ninja-build g++ qt6-base-dev libqt6svg6-dev fonts-liberation"
+# The tests read printed PDF files back and validate the desktop entry and metainfo.
+tests="poppler-utils desktop-file-utils appstream"
+# The Debian package.
+packaging="dpkg-dev file"
+packages="$build $tests $packaging"
 
 missing=""
 for package in $packages; do
