@@ -157,20 +157,20 @@ void VoltageDropPage::buildCalculationFrame()
     m_calcMode = new OptionGroup(this);
     ui::place(
         option(m_calcMode, "VD_CALC", BranchIndex, QStringLiteral("Find Branch size for"), frame1),
-        120, 330, 1770, 285);
+        120, 330, 1845, 285);
     m_branchPercent = box("txtPercentBranchVD", QStringLiteral("3.0"),
         QStringLiteral("Branch percent voltage drop"), frame1, Qt::AlignHCenter);
-    ui::place(m_branchPercent, 1920, 315, 510, 315);
-    ui::place(label("Label3", QStringLiteral("% VD"), frame1), 2490, 345, 420, 255);
+    ui::place(m_branchPercent, 1980, 315, 450, 315);
+    ui::place(label("Label3", QStringLiteral("% VD"), frame1), 2460, 345, 450, 255);
 
     ui::place(
         option(m_calcMode, "VD_CALC", FeederIndex, QStringLiteral("Find Feeder size for"), frame1),
-        120, 810, 1770, 285);
+        120, 810, 1845, 285);
     m_feederPercent = box("txtPercentFeederVD", QStringLiteral("2.0"),
         QStringLiteral("Feeder percent voltage drop"), frame1, Qt::AlignHCenter);
-    ui::place(m_feederPercent, 1920, 795, 510, 315);
+    ui::place(m_feederPercent, 1980, 795, 450, 315);
     m_feederPercent->setEnabled(false);
-    ui::place(label("Label5", QStringLiteral("% VD"), frame1), 2490, 825, 420, 255);
+    ui::place(label("Label5", QStringLiteral("% VD"), frame1), 2460, 825, 450, 255);
 
     ui::place(option(m_calcMode, "VD_CALC", FixedSizeIndex,
                   QStringLiteral("Find Voltage Drop for wire size"), frame1),
@@ -200,11 +200,11 @@ void VoltageDropPage::buildPhaseFrame()
     QGroupBox* frame3 = frame("Frame3", QStringLiteral("Phases"), this);
     ui::place(frame3, 3150, 60, 2370, 690);
     m_phases = new OptionGroup(this);
-    ui::place(option(m_phases, "VD_PHASE", ThreePhaseIndex, QStringLiteral("3 PH "), frame3), 120,
-        300, 750, 285);
-    ui::place(option(m_phases, "VD_PHASE", SinglePhaseIndex, QStringLiteral("1 PH"), frame3), 900,
-        300, 720, 285);
-    ui::place(option(m_phases, "VD_PHASE", DirectCurrentIndex, QStringLiteral("DC"), frame3), 1650,
+    ui::place(option(m_phases, "VD_PHASE", ThreePhaseIndex, QStringLiteral("3 PH "), frame3), 90,
+        300, 810, 285);
+    ui::place(option(m_phases, "VD_PHASE", SinglePhaseIndex, QStringLiteral("1 PH"), frame3), 915,
+        300, 765, 285);
+    ui::place(option(m_phases, "VD_PHASE", DirectCurrentIndex, QStringLiteral("DC"), frame3), 1695,
         300, 630, 285);
     m_phases->button(ThreePhaseIndex)->setChecked(true);
 }
@@ -258,34 +258,34 @@ void VoltageDropPage::buildVoltageWireFrame()
     m_conduitLabel = label("lblConduit", QStringLiteral("Conduit:"), frame4);
     ui::place(m_conduitLabel, 120, 660, 720, 255);
     m_conduit = new OptionGroup(this);
-    ui::place(option(m_conduit, "Conduit", 0, QStringLiteral("Steel"), frame4), 870, 645, 720, 285);
-    ui::place(option(m_conduit, "Conduit", 1, QStringLiteral("Al"), frame4), 1620, 645, 540, 285);
+    ui::place(option(m_conduit, "Conduit", 0, QStringLiteral("Steel"), frame4), 870, 645, 780, 285);
+    ui::place(option(m_conduit, "Conduit", 1, QStringLiteral("Al"), frame4), 1650, 645, 540, 285);
     ui::place(option(m_conduit, "Conduit", 2, QStringLiteral("PVC"), frame4), 2190, 645, 720, 285);
     m_conduit->button(0)->setChecked(true);
 
     // Direct current has no raceway choice: the coating of copper takes its place.
     m_coatedFrame = plainFrame("frameCoated", frame4);
-    ui::place(m_coatedFrame, 810, 615, 2100, 345);
+    ui::place(m_coatedFrame, 810, 615, 2160, 345);
     m_coating = new OptionGroup(this);
     ui::place(option(m_coating, "rbCoated", 0, QStringLiteral("Uncoated"), m_coatedFrame), 60, 30,
-        1050, 285);
-    ui::place(option(m_coating, "rbCoated", 1, QStringLiteral("Coated"), m_coatedFrame), 1140, 30,
+        1110, 285);
+    ui::place(option(m_coating, "rbCoated", 1, QStringLiteral("Coated"), m_coatedFrame), 1200, 30,
         930, 285);
     m_coating->button(0)->setChecked(true);
     m_coatedFrame->hide();
 
     QWidget* frame7 = plainFrame("Frame7", frame4);
-    ui::place(frame7, 60, 960, 2880, 345);
+    ui::place(frame7, 60, 960, 2910, 345);
     ui::place(label("Label6", QStringLiteral("Wire:"), frame7), 60, 45, 720, 255);
     m_wireType = new OptionGroup(this);
     ui::place(
-        option(m_wireType, "Wire_Type", 0, QStringLiteral("Copper"), frame7), 810, 30, 960, 285);
-    ui::place(option(m_wireType, "Wire_Type", 1, QStringLiteral("Aluminum"), frame7), 1800, 30,
-        1050, 285);
+        option(m_wireType, "Wire_Type", 0, QStringLiteral("Copper"), frame7), 810, 30, 930, 285);
+    ui::place(option(m_wireType, "Wire_Type", 1, QStringLiteral("Aluminum"), frame7), 1770, 30,
+        1110, 285);
     m_wireType->button(0)->setChecked(true);
 
     QWidget* frame5 = plainFrame("Frame5", frame4);
-    ui::place(frame5, 60, 1290, 2880, 345);
+    ui::place(frame5, 60, 1290, 2910, 345);
     ui::place(label("Label1", QStringLiteral("Wire:"), frame5), 60, 45, 720, 255);
     m_temperature = new OptionGroup(this);
     ui::place(
@@ -298,7 +298,7 @@ void VoltageDropPage::buildVoltageWireFrame()
     m_parallelFrame = plainFrame("FrameParallel", frame4);
     ui::place(m_parallelFrame, 60, 1650, 2880, 990);
     ui::place(
-        label("lblWireSize", QStringLiteral("Wire size:"), m_parallelFrame), 60, 45, 720, 255);
+        label("lblWireSize", QStringLiteral("Wire size:"), m_parallelFrame), 60, 45, 750, 255);
     m_wireSize = named(new ChoiceList(m_parallelFrame), QStringLiteral("cbWireSize"),
         QStringLiteral("Wire size:"));
     m_wireSize->addItems(kWireSizes);
@@ -336,10 +336,10 @@ void VoltageDropPage::buildResults()
     m_calcSheet = named(new QPushButton(QStringLiteral("Print"), this),
         QStringLiteral("btnCalc_Sheet"), QStringLiteral("Print"));
     m_calcSheet->setEnabled(false);
-    ui::place(m_calcSheet, 5550, 5595, 1200, 345);
+    ui::place(m_calcSheet, 5490, 5595, 1200, 345);
     m_calculate = named(new QPushButton(QStringLiteral("Calculate Wire Size"), this),
         QStringLiteral("btnCalculate"), QStringLiteral("Calculate Wire Size"));
-    ui::place(m_calculate, 6810, 5595, 1800, 345);
+    ui::place(m_calculate, 6750, 5595, 1860, 345);
 }
 
 void VoltageDropPage::connectHandlers()
