@@ -23,7 +23,6 @@ DesignDataPage::DesignDataPage(QWidget* parent)
         auto* document = new QTextEdit(this);
         document->setObjectName(QStringLiteral("RichTextBox1(%1)").arg(i));
         document->setReadOnly(true);
-        document->setHtml(designDocumentHtml(static_cast<DesignDocument>(i)));
         ui::placeOnPage(document, 120, 480, 6600, 5760);
         m_documents[i] = document;
     }
@@ -51,6 +50,23 @@ DesignDataPage::DesignDataPage(QWidget* parent)
         top += 480;
     }
     showDocument(DesignDocument::WireAmpacities);
+}
+
+void DesignDataPage::showEvent(QShowEvent* event)
+{
+    typesetDocuments();
+    QWidget::showEvent(event);
+}
+
+// Building the three ruled-table documents is one of the costliest steps of opening the
+// main window, so it waits until the page is first shown.
+void DesignDataPage::typesetDocuments()
+{
+    if (m_typeset)
+        return;
+    m_typeset = true;
+    for (int i = 0; i < 3; ++i)
+        m_documents[i]->setHtml(designDocumentHtml(static_cast<DesignDocument>(i)));
 }
 
 void DesignDataPage::showDocument(DesignDocument document)

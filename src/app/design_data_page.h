@@ -19,6 +19,12 @@ public:
 
     void showDocument(DesignDocument document);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void typesetDocuments();
+
     std::array<QTextEdit*, 3> m_documents {};
+    bool m_typeset = false;
 };

@@ -197,6 +197,10 @@ void MainWindowTest::designDataShowsOneDocument()
 
 void MainWindowTest::designDocumentsHoldTheTables()
 {
+    // The documents are built when their page is first shown.
+    showWindow();
+    tabs()->setCurrentIndex(MainWindow::DesignDataTab);
+
     QCOMPARE(button("cmdTransfomers")->text(), QStringLiteral("Transfomers"));
     QCOMPARE(button("cmdMotors")->text(), QStringLiteral("Motors"));
     QCOMPARE(button("cmdWires")->text(), QStringLiteral("Wire Ampacities"));
