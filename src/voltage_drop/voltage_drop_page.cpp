@@ -150,6 +150,14 @@ VoltageDropPage::VoltageDropPage(
     connectHandlers();
 }
 
+VoltageDropPage::~VoltageDropPage()
+{
+    // A list destroyed while it has the focus finishes its edit first, which would call
+    // back into this page while it is being taken apart.
+    for (QComboBox* list : {static_cast<QComboBox*>(m_volts), static_cast<QComboBox*>(m_wireSize)})
+        list->disconnect(this);
+}
+
 void VoltageDropPage::buildCalculationFrame()
 {
     QGroupBox* frame1 = frame("Frame1", QStringLiteral("Calaculation"), this);
@@ -516,6 +524,7 @@ void VoltageDropPage::wireSizeTyped(const QString& text)
     if (!text.isEmpty())
         showMessage(ChooseSizeFromListMessage());
     m_wireSize->setCurrentIndex(-1);
+    m_wireSize->setEditText(QString());
     clearResults();
     m_calculate->setEnabled(false);
 }

@@ -28,6 +28,7 @@ class VoltageDropPage : public QWidget
 public:
     VoltageDropPage(
         VoltageDropSettings& settings, ResultsHistory* history, QWidget* parent = nullptr);
+    ~VoltageDropPage() override;
 
     // Gives txtLoad the focus, and runs what its focus-in runs, whichever page is shown.
     void focusLoad();

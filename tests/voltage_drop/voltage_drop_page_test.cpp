@@ -595,6 +595,10 @@ void VoltageDropPageTest::typedWireSizeIsRefused()
     QCOMPARE(sizes->currentIndex(), -1);
     QVERIFY(!calculateButton()->isEnabled());
     QVERIFY(results()->toPlainText().isEmpty());
+    // Typing into the emptied box is refused the same way.
+    QTest::keyClicks(sizes->lineEdit(), QStringLiteral("6"));
+    QCOMPARE(catcher.count(), 2);
+    QCOMPARE(sizes->currentText(), QString());
 
     // 90 C copper opens the calculation without a size; it then asks for one.
     clickOption(QStringLiteral("rbTemp(1)"));
