@@ -379,7 +379,7 @@ void VoltageDropPage::connectHandlers()
     connect(m_length, &QLineEdit::textChanged, this, &VoltageDropPage::lengthChanged);
     for (QWidget* clearing : {static_cast<QWidget*>(m_load), static_cast<QWidget*>(m_length),
              static_cast<QWidget*>(m_wireSize)})
-        new ClearOnFocusIn(clearing, [this] { clearResults(); });
+        new ClearOnFocusIn(clearing, [this] { ClearVoltageDropResults(); });
 
     connect(m_history, &ResultsHistory::picked, this, &VoltageDropPage::historyPicked);
     connect(m_calculate, &QPushButton::clicked, this, &VoltageDropPage::calculate);
@@ -389,7 +389,7 @@ void VoltageDropPage::connectHandlers()
 void VoltageDropPage::focusLoad()
 {
     ui::giveFocus(m_load);
-    clearResults();
+    ClearVoltageDropResults();
 }
 
 void VoltageDropPage::selectDefaultWireSize()
@@ -446,14 +446,14 @@ void VoltageDropPage::voltageChanged()
             = CircuitForVoltage(ui::toStd(m_volts->currentText())))
             m_phases->button(static_cast<int>(*implied))->setChecked(true);
     }
-    clearResults();
+    ClearVoltageDropResults();
 }
 
 void VoltageDropPage::racewayChosen(int index)
 {
     static const char* const names[] = {"Steel", "Aluminum", "PVC"};
     m_settings.ConduitType = names[index];
-    clearResults();
+    ClearVoltageDropResults();
     focusLoad();
 }
 
@@ -462,14 +462,14 @@ void VoltageDropPage::materialChosen(int index)
     m_settings.WireMaterial = index == 0 ? "cooper" : "aluminum";
     m_coatedFrame->setVisible(isDirectCurrent() && isCopper());
     checkWireAmpacity();
-    clearResults();
+    ClearVoltageDropResults();
     focusLoad();
 }
 
 void VoltageDropPage::temperatureChosen(int index)
 {
     m_settings.TempRating = index == 0 ? "75 C" : "90 C";
-    clearResults();
+    ClearVoltageDropResults();
     checkWireAmpacity();
     focusLoad();
 }
@@ -482,7 +482,7 @@ void VoltageDropPage::powerFactorOptionChosen(int index)
     } else if (const std::optional<double> percent = ui::toNumber(m_powerFactor->text())) {
         m_settings.PowerFactor = *percent;
     }
-    clearResults();
+    ClearVoltageDropResults();
     focusLoad();
 }
 
@@ -505,7 +505,7 @@ void VoltageDropPage::powerFactorTextChanged()
         if (const std::optional<double> percent = ui::toNumber(m_powerFactor->text()))
             m_settings.PowerFactor = *percent;
     }
-    clearResults();
+    ClearVoltageDropResults();
 }
 
 void VoltageDropPage::wireSizeChosen()
@@ -525,7 +525,7 @@ void VoltageDropPage::wireSizeTyped(const QString& text)
         showMessage(ChooseSizeFromListMessage());
     m_wireSize->setCurrentIndex(-1);
     m_wireSize->setEditText(QString());
-    clearResults();
+    ClearVoltageDropResults();
     m_calculate->setEnabled(false);
 }
 
@@ -569,7 +569,7 @@ void VoltageDropPage::calculate()
     setCalcSheetEnabled(m_settings.ResultReady);
 }
 
-void VoltageDropPage::clearResults()
+void VoltageDropPage::ClearVoltageDropResults()
 {
     m_results->clear();
     m_history->hideAll();
@@ -631,7 +631,7 @@ void VoltageDropPage::giveFocusTo(InputBox box)
     if (QWidget* widget = inputBox(box))
         ui::giveFocus(widget);
     if (box == InputBox::Length)
-        clearResults();
+        ClearVoltageDropResults();
 }
 
 // Result lines end in a carriage return alone; each becomes a paragraph of its own.
@@ -646,7 +646,7 @@ void VoltageDropPage::play(const std::vector<DisplayOperation>& operations)
     for (const DisplayOperation& operation : operations) {
         switch (operation.What) {
         case Kind::Clear:
-            clearResults();
+            ClearVoltageDropResults();
             break;
         case Kind::HideAll:
             m_history->hideAll();

@@ -71,8 +71,8 @@ private:
     void historyPicked(int slot);
     void calculate();
 
-    // ClearVoltageDropResults: the result box emptied, the history slots hidden.
-    void clearResults();
+    // The result box emptied, the history slots hidden.
+    void ClearVoltageDropResults();
     void checkWireAmpacity();
     // Selects a size as a choice from the list; the size already selected is chosen again.
     void chooseWireSize(int index);

@@ -11,7 +11,7 @@ constexpr int kCopperStartRow = 2; // "14 awg"
 constexpr int kAluminumStartRow = 3; // "12 awg"
 constexpr int kLargestSingleOnlyRow = 10; // "1 awg": larger sizes may run in parallel
 constexpr int kFirstParallelRow = 11; // "1/0 awg"
-constexpr int kSetsWithSlots = 11; // set counts 1 to 10 have a history slot
+constexpr int kSetLoopLimit = 11; // the set loop tries up to 11 sets; 1 to 10 have a slot
 
 class Search
 {
@@ -30,7 +30,7 @@ public:
 
 private:
     bool findSizeForSets();
-    bool passSmallestAmpacity();
+    bool findCarryingSize();
     bool addSet();
     void finish();
     std::string buildText()
@@ -66,7 +66,7 @@ std::optional<PageMessage> Search::run()
 
         // A size of 1/0 or larger may also run with one more set: record the best size of
         // each set count that changes it, and try the next count.
-        if (m_state.SizeIndex <= kLargestSingleOnlyRow || sets() >= kSetsWithSlots)
+        if (m_state.SizeIndex <= kLargestSingleOnlyRow || sets() >= kSetLoopLimit)
             break;
         if (m_state.SizeIndex != previousAccepted) {
             m_display.record(sets() - 1, numtext::plainNumber(sets()) + " Set");
@@ -86,7 +86,7 @@ std::optional<PageMessage> Search::run()
 bool Search::findSizeForSets()
 {
     for (;;) {
-        if (!passSmallestAmpacity())
+        if (!findCarryingSize())
             return false;
         std::vector<int> attemptSlots;
         for (int attempt = 0; m_state.SizeIndex <= kLastSizeRow; ++attempt) {
@@ -117,7 +117,7 @@ bool Search::findSizeForSets()
 
 // The ampacity step: the first size from SizeIndex whose sets carry the load. Past the
 // largest size another set is added and the walk starts again at 1/0 awg.
-bool Search::passSmallestAmpacity()
+bool Search::findCarryingSize()
 {
     while (m_state.SizeIndex < kRowPastTable
         && sets() * ConductorTable(m_state.SizeIndex).amps(m_state.AmpsColumn) < m_state.LoadAmps) {
