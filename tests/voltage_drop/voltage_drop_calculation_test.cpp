@@ -66,25 +66,16 @@ private slots:
     void threePhaseDrop();
     void powerFactorWeighsResistanceAndReactance();
     void parallelSetsDivideTheImpedance();
-    void singlePhaseHasNoThreePhaseFactor();
-    void powerFactorAbove100LeavesTheValues();
     void threePhaseResultText();
     void resultTextVariants_data();
     void resultTextVariants();
     void refusals_data();
     void refusals();
-    void refusalLeavesTheDisplay();
     void capacityEqualToLoadPasses();
     void parallelSetsInFixedSize();
     void directCurrentFixedSize();
     void ampacityRule_data();
     void ampacityRule();
-    void circuitForVoltage_data();
-    void circuitForVoltage();
-    void lightingTapNote_data();
-    void lightingTapNote();
-    void powerFactorLimits_data();
-    void powerFactorLimits();
 };
 
 void VoltageDropCalculationTest::loadAmps_data()
@@ -214,6 +205,10 @@ void VoltageDropCalculationTest::threePhaseDrop()
     QCOMPARE(state.VoltDrop, 8.66);
     QCOMPARE(state.PercentDrop, 8.66 / 480 * 100);
     QVERIFY(std::abs(state.PercentDrop - 1.8041666666) < 1e-9);
+
+    // Single-phase and direct current keep the factor 2 alone.
+    QVERIFY(ComputeVoltageDrop(state, 100, 1, Circuit::SinglePhase, 480));
+    QCOMPARE(state.VoltDrop, 10.0);
 }
 
 void VoltageDropCalculationTest::powerFactorWeighsResistanceAndReactance()
@@ -238,33 +233,6 @@ void VoltageDropCalculationTest::parallelSetsDivideTheImpedance()
     QVERIFY(ComputeVoltageDrop(state, 100, 2, Circuit::ThreePhase, 480));
     QCOMPARE(state.EffectiveZ, 1 / (2 * (1 / 0.063)));
     QCOMPARE(state.VoltDrop, ((2 * 100.0) * state.EffectiveZ * 400) / 1000 * 0.866);
-}
-
-void VoltageDropCalculationTest::singlePhaseHasNoThreePhaseFactor()
-{
-    VoltageDropState state;
-    state.LoadAmps = 100;
-    state.WireLength = 200;
-    LookupWireImpedance(state, 8, Material::Copper, Raceway::Steel);
-    QVERIFY(ComputeVoltageDrop(state, 100, 1, Circuit::SinglePhase, 240));
-    QCOMPARE(state.VoltDrop, 10.0);
-    QVERIFY(ComputeVoltageDrop(state, 100, 1, Circuit::DirectCurrent, 240));
-    QCOMPARE(state.VoltDrop, 10.0);
-}
-
-void VoltageDropCalculationTest::powerFactorAbove100LeavesTheValues()
-{
-    VoltageDropState state;
-    state.WireR = 0.25;
-    state.LoadAmps = 100;
-    state.WireLength = 200;
-    state.EffectiveZ = 9;
-    state.VoltDrop = 8;
-    state.PercentDrop = 7;
-    QVERIFY(!ComputeVoltageDrop(state, 101, 1, Circuit::ThreePhase, 480));
-    QCOMPARE(state.EffectiveZ, 9.0);
-    QCOMPARE(state.VoltDrop, 8.0);
-    QCOMPARE(state.PercentDrop, 7.0);
 }
 
 void VoltageDropCalculationTest::threePhaseResultText()
@@ -512,19 +480,6 @@ void VoltageDropCalculationTest::refusals()
     QVERIFY(state.ResultText.empty());
 }
 
-// A refused size leaves the shown result; giving the load box the focus clears it.
-void VoltageDropCalculationTest::refusalLeavesTheDisplay()
-{
-    VoltageDropSettings settings = defaultSettings();
-    VoltageDropState state;
-    VoltageDropInputs inputs = threePhaseExample();
-    inputs.SizeIndex = 7; // 4 awg: 85 A
-    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings, {});
-    QVERIFY(outcome.Message);
-    QVERIFY(outcome.Display.empty());
-    QCOMPARE(outcome.Focus, InputBox::Load);
-}
-
 void VoltageDropCalculationTest::capacityEqualToLoadPasses()
 {
     VoltageDropSettings settings = defaultSettings();
@@ -658,108 +613,6 @@ void VoltageDropCalculationTest::ampacityRule()
             "", "Please choose 90C cooper for #18 and #16",
             "remote control circuits or lighting taps."};
         QCOMPARE(lines(ruling.Message->Text), expected);
-    }
-}
-
-void VoltageDropCalculationTest::circuitForVoltage_data()
-{
-    QTest::addColumn<QString>("volts");
-    QTest::addColumn<int>("circuit"); // -1: none
-
-    for (const char* volts : {"277", "125", "120"})
-        QTest::newRow(volts) << volts << int(Circuit::SinglePhase);
-    for (const char* volts : {"12", "24", "36", "48"})
-        QTest::newRow(volts) << volts << int(Circuit::DirectCurrent);
-    for (const char* volts : {"480", "6", "1", "", " 120", "120.0", "208"})
-        QTest::addRow("'%s'", volts) << volts << -1;
-}
-
-void VoltageDropCalculationTest::circuitForVoltage()
-{
-    QFETCH(QString, volts);
-    QFETCH(int, circuit);
-    const std::optional<Circuit> implied = CircuitForVoltage(volts.toStdString());
-    QCOMPARE(implied ? int(*implied) : -1, circuit);
-}
-
-void VoltageDropCalculationTest::lightingTapNote_data()
-{
-    QTest::addColumn<QString>("length");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QString>("note");
-
-    const QString note18
-        = "Caution... #18 Lighting taps can not be longer than 50 feet. NEC 240-4 (2)";
-    const QString note16
-        = "Caution... #16 Lighting taps can not be longer than 100 feet. NEC 240-4 (2)";
-    QTest::newRow("18 awg, 60 ft") << "60" << 0 << note18;
-    QTest::newRow("18 awg, 50 ft") << "50" << 0 << "";
-    QTest::newRow("16 awg, 60 ft") << "60" << 1 << "";
-    QTest::newRow("16 awg, 120 ft") << "120" << 1 << note16;
-    QTest::newRow("16 awg, 100 ft") << "100" << 1 << "";
-    QTest::newRow("14 awg, 500 ft") << "500" << 2 << "";
-    QTest::newRow("not a number") << "6O" << 0 << "";
-}
-
-void VoltageDropCalculationTest::lightingTapNote()
-{
-    QFETCH(QString, length);
-    QFETCH(int, size);
-    QFETCH(QString, note);
-    QCOMPARE(QString::fromStdString(LightingTapNote(length.toStdString(), size)), note);
-}
-
-void VoltageDropCalculationTest::powerFactorLimits_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("corrected"); // empty: accepted
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("85") << "85"
-                        << ""
-                        << "";
-    QTest::newRow("0.1") << "0.1"
-                         << ""
-                         << "";
-    QTest::newRow("99.9") << "99.9"
-                          << ""
-                          << "";
-    QTest::newRow("0") << "0"
-                       << "0.1"
-                       << "Power Factor must be greater than 0.1";
-    QTest::newRow("negative") << "-5"
-                              << "0.1"
-                              << "Power Factor must be greater than 0.1";
-    QTest::newRow("101") << "101"
-                         << "100"
-                         << "Power Factor must be at 99.9 or 100";
-    QTest::newRow("100") << "100"
-                         << "100"
-                         << "Power Factor must be at 99.9 or 100";
-    QTest::newRow("not a number") << "x"
-                                  << ""
-                                  << "";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << "";
-}
-
-void VoltageDropCalculationTest::powerFactorLimits()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, corrected);
-    QFETCH(QString, message);
-
-    const auto below = PowerFactorBelowRange(text.toStdString());
-    const auto above = PowerFactorAboveRange(text.toStdString());
-    QVERIFY(!(below && above));
-    const auto& correction = below ? below : above;
-    QCOMPARE(correction.has_value(), !corrected.isEmpty());
-    if (correction) {
-        QCOMPARE(QString::fromStdString(correction->Text), corrected);
-        QCOMPARE(QString::fromStdString(correction->Message.Text), message);
-        QCOMPARE(correction->Message.Title, std::string("Power Factor Invalid"));
-        QCOMPARE(correction->Message.Kind, MessageKind::Information);
     }
 }
 
