@@ -53,7 +53,7 @@ constexpr int kDefaultSizeRow = 3; // "12 awg"
 const QStringList kVoltages {
     "480", "460", "277", "240", "220", "208", "120", "48", "36", "24", "12", "6"};
 
-// Right-aligned by their leading blanks, as the program has always listed them.
+// The leading blanks line the sizes up on the right.
 const QStringList kWireSizes {"   18 awg", "   16 awg", "   14 awg", "   12 awg", "   10 awg",
     "     8 awg", "     6 awg", "     4 awg", "     3 awg", "     2 awg", "     1 awg", "  1/0 awg",
     "  2/0 awg", "  3/0 awg", "  4/0 awg", "  250 kcmil", "  300 kcmil", "  350 kcmil",
