@@ -1,5 +1,7 @@
 #include "voltage_drop/choice_list.h"
 
+#include <QScopedValueRollback>
+
 #include <utility>
 
 ChoiceList::ChoiceList(QWidget* parent)
@@ -23,4 +25,16 @@ void ChoiceList::showPopup()
 {
     m_changedSincePopup = false;
     QComboBox::showPopup();
+}
+
+void ChoiceList::keyPressEvent(QKeyEvent* event)
+{
+    const QScopedValueRollback typing(m_typing, true);
+    QComboBox::keyPressEvent(event);
+}
+
+void ChoiceList::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QScopedValueRollback typing(m_typing, true);
+    QComboBox::inputMethodEvent(event);
 }

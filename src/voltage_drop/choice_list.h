@@ -15,10 +15,19 @@ public:
 
     void showPopup() override;
 
+    // True while a key the user pressed in the box is being handled, typing or stepping
+    // through the list: a handler running now must leave the keyboard focus here.
+    bool isTyping() const { return m_typing; }
+
 signals:
     // The user chose from the list the item the box already showed.
     void repicked(int index);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
 private:
     bool m_changedSincePopup = true;
+    bool m_typing = false;
 };

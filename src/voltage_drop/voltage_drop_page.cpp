@@ -388,7 +388,10 @@ void VoltageDropPage::connectHandlers()
 
 void VoltageDropPage::focusLoad()
 {
-    ui::giveFocus(m_load);
+    // A voltage typed key by key picks its circuit type as the typing goes ("120" passes
+    // through "12", which is DC); the keys that follow must still reach the voltage box.
+    if (!m_volts->isTyping())
+        ui::giveFocus(m_load);
     ClearVoltageDropResults();
 }
 

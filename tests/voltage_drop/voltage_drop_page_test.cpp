@@ -50,6 +50,7 @@ private slots:
     void chosenVoltageSetsTheCircuit_data();
     void chosenVoltageSetsTheCircuit();
     void typedVoltageIsTestedAtEveryKey();
+    void typedVoltageKeepsTheKeys();
     void smallSizesFollowTheAmpacityRule();
     void powerFactorText();
     void parallelConductorsNeedOneOught();
@@ -451,6 +452,27 @@ void VoltageDropPageTest::typedVoltageIsTestedAtEveryKey()
     QVERIFY(option(QStringLiteral("VD_PHASE(1)"))->isChecked());
     type(volts, QStringLiteral("2400"));
     QVERIFY(option(QStringLiteral("VD_PHASE(2)"))->isChecked());
+}
+
+void VoltageDropPageTest::typedVoltageKeepsTheKeys()
+{
+    // Keys go where the focus is: "12" selects DC on the way, whose handler would give the
+    // load box the focus, yet the "0" that follows belongs to the voltage.
+    QComboBox* volts = list(QStringLiteral("cbVolts"));
+    QTest::mouseClick(volts->lineEdit(), Qt::LeftButton);
+    volts->lineEdit()->selectAll();
+    for (const char* key : {"1", "2", "0"})
+        QTest::keyClicks(QApplication::focusWidget(), QLatin1String(key));
+    QCOMPARE(volts->currentText(), QStringLiteral("120"));
+    QVERIFY(option(QStringLiteral("VD_PHASE(2)"))->isChecked());
+    QCOMPARE(edit(QStringLiteral("txtLoad"))->text(), QString());
+    QVERIFY(volts->hasFocus());
+
+    // Choosing from the list still hands the focus to the load box.
+    clickOption(QStringLiteral("VD_PHASE(0)"));
+    choose(volts, QStringLiteral("277"));
+    QVERIFY(option(QStringLiteral("VD_PHASE(1)"))->isChecked());
+    QVERIFY(edit(QStringLiteral("txtLoad"))->hasFocus());
 }
 
 void VoltageDropPageTest::smallSizesFollowTheAmpacityRule()
