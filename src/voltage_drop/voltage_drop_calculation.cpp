@@ -47,6 +47,7 @@ private:
     bool validate();
     bool readTarget(const std::string& text, InputBox box);
     void calculateFixedSize();
+    void refuseDropTooLarge(bool dropFinite);
     void refuse(const PageMessage& message, InputBox box, bool emptyBox)
     {
         m_outcome.Message = message;
@@ -195,22 +196,39 @@ void Calculation::calculateFixedSize()
         if (m_settings.SetsPerPhase > 1)
             drop = drop / m_settings.SetsPerPhase;
         const double percent = drop / m_volts * 100;
-        if (allFinite({drop, percent})) {
-            m_state.VoltDrop = drop;
-            m_state.PercentDrop = percent;
-            display.show(
-                BuildDcVoltageDropText(m_state, m_settings, m_inputs, m_volts, m_separators));
+        if (!allFinite({drop, percent})) {
+            refuseDropTooLarge(std::isfinite(drop));
+            return;
         }
+        m_state.VoltDrop = drop;
+        m_state.PercentDrop = percent;
+        display.show(BuildDcVoltageDropText(m_state, m_settings, m_inputs, m_volts, m_separators));
     } else {
         LookupWireImpedance(m_state, m_state.SizeIndex, m_inputs.Wire, m_inputs.Conduit);
-        if (ComputeVoltageDrop(m_state, m_settings.PowerFactor, m_settings.SetsPerPhase,
+        if (!ComputeVoltageDrop(m_state, m_settings.PowerFactor, m_settings.SetsPerPhase,
                 m_inputs.Phases, m_volts)) {
-            display.show(
-                BuildVoltageDropText(m_state, m_settings, m_inputs, m_volts, m_separators));
-            m_settings.ResultReady = true;
+            // Against one volt the drop itself tells whether it is too large for a number.
+            VoltageDropState scratch = m_state;
+            refuseDropTooLarge(ComputeVoltageDrop(
+                scratch, m_settings.PowerFactor, m_settings.SetsPerPhase, m_inputs.Phases, 1));
+            return;
         }
+        display.show(BuildVoltageDropText(m_state, m_settings, m_inputs, m_volts, m_separators));
+        m_settings.ResultReady = true;
     }
     m_outcome.Display = display.operations();
+}
+
+// A drop too large for a number comes from a load or a length out of all proportion; a
+// percent too large from a voltage next to nothing. The box to fix is the one named.
+void Calculation::refuseDropTooLarge(bool dropFinite)
+{
+    if (dropFinite)
+        refuse(kInvalidVoltage, InputBox::Volts, false);
+    else if (std::fabs(m_state.LoadAmps) >= std::fabs(m_state.WireLength))
+        refuse(kInvalidLoad, InputBox::Load, false);
+    else
+        refuse(kInvalidLength, InputBox::Length, false);
 }
 
 } // namespace

@@ -436,6 +436,23 @@ void VoltageDropCalculationTest::refusals_data()
         << "Wire Size Invalid"
         << "The load is 700.00 amps, but the wire only carries 690 amps!" << MessageKind::Critical
         << InputBox::Load << false;
+    // A drop too large for a number points at the box out of all proportion.
+    QTest::newRow("drop overflows with the load")
+        << fixed << "-1e307" << amps << "480"
+        << "65535"
+        << "" << 4 << ""
+        << "Invalid Load" << loadText << info << InputBox::Load << false;
+    QTest::newRow("drop overflows with the length")
+        << fixed << "10" << amps << "480"
+        << "1e307"
+        << "" << 4 << ""
+        << "Invalid Wire Length" << lengthText << info << InputBox::Length << false;
+    QTest::newRow("percent overflows with the voltage")
+        << fixed << "10" << amps << "1e-307"
+        << "200"
+        << "" << 4 << ""
+        << "Invalid Voltage"
+        << "Please enter a valid source voltage." << info << InputBox::Volts << false;
 }
 
 void VoltageDropCalculationTest::refusals()
