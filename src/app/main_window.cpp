@@ -6,11 +6,13 @@
 #include "app/voltage_drop_settings.h"
 #include "conduit/conduit_sizer_page.h"
 #include "fault/short_circuit_page.h"
+#include "ui/accessibility.h"
 #include "ui/activation_watcher.h"
 #include "ui/twips.h"
 #include "voltage_drop/results_history.h"
 #include "voltage_drop/voltage_drop_page.h"
 
+#include <QAbstractButton>
 #include <QSvgWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -41,6 +43,16 @@ MainWindow::MainWindow(VoltageDropSettings& settings, QWidget* parent)
     m_tabs->addTab(m_designData, QStringLiteral("Design Data"));
     m_tabs->addTab(m_introduction, QStringLiteral("Introduction"));
     m_tabs->setCurrentIndex(IntroductionTab);
+
+    // Tab goes from the tab strip through the page shown. The results-history slots lie
+    // below the tab control: they follow the Voltage Drop page's last control.
+    const QList<QAbstractButton*> historySlots
+        = m_history->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
+    QList<QWidget*> historyOrder {m_voltageDrop->lastTabStop()};
+    for (QAbstractButton* slot : historySlots)
+        historyOrder << slot;
+    ui::setTabOrder(historyOrder);
+    ui::keepTabStopOnChoice(historySlots);
 
     // Above the tab control, beside the tab strip; hidden on the Introduction page.
     m_logo = new QSvgWidget(QStringLiteral(":/artwork/tavilon.svg"), this);

@@ -1,6 +1,7 @@
 #include "voltage_drop/voltage_drop_page.h"
 
 #include "app/voltage_drop_settings.h"
+#include "ui/accessibility.h"
 #include "ui/focus.h"
 #include "ui/message_box.h"
 #include "ui/number_locale.h"
@@ -138,8 +139,8 @@ VoltageDropPage::VoltageDropPage(
     , m_settings(settings)
     , m_history(history)
 {
-    // Built in the order the keyboard moves through the page; the handlers are connected
-    // once the designed initial state is in place, so building runs none of them.
+    // The handlers are connected once the designed initial state is in place, so
+    // building runs none of them.
     buildCalculationFrame();
     buildLoadKindFrame();
     buildPhaseFrame();
@@ -147,6 +148,7 @@ VoltageDropPage::VoltageDropPage(
     buildLoadFrame();
     buildVoltageWireFrame();
     buildResults();
+    setKeyboardOrder();
     connectHandlers();
 }
 
@@ -245,10 +247,12 @@ void VoltageDropPage::buildLoadFrame()
     ui::place(m_loadLabel, 120, 450, 1230, 255);
     m_load = box("txtLoad", QString(), m_loadLabel->text(), frame6);
     ui::place(m_load, 1380, 405, 870, 315);
-    ui::place(label("Label7", QStringLiteral("Length in Feet:"), frame6), 120, 930, 1230, 255);
-    m_length = box("txtLength", QString(), QStringLiteral("Length in Feet:"), frame6);
+    QLabel* lengthLabel = label("Label7", QStringLiteral("Length in Feet:"), frame6);
+    ui::place(lengthLabel, 120, 930, 1230, 255);
+    m_length = box("txtLength", QString(), lengthLabel->text(), frame6);
     ui::place(m_length, 1380, 885, 870, 315);
     m_loadLabel->setBuddy(m_load);
+    lengthLabel->setBuddy(m_length);
 }
 
 void VoltageDropPage::buildVoltageWireFrame()
@@ -257,8 +261,12 @@ void VoltageDropPage::buildVoltageWireFrame()
     QGroupBox* frame4 = frame("Frame4", QStringLiteral("Voltage  /  Wire"), this);
     ui::place(frame4, 5610, 810, 3000, 2670);
 
-    ui::place(label("Label2", QStringLiteral("Volts:"), frame4), 120, 315, 720, 255);
-    m_volts = named(new ChoiceList(frame4), QStringLiteral("cbVolts"), QStringLiteral("Volts:"));
+    QLabel* voltsLabel = label("Label2", QStringLiteral("Volts:"), frame4);
+    ui::place(voltsLabel, 120, 315, 720, 255);
+    m_volts = new ChoiceList(frame4);
+    m_volts->setObjectName(QStringLiteral("cbVolts"));
+    ui::setListName(m_volts, voltsLabel->text());
+    voltsLabel->setBuddy(m_volts);
     m_volts->addItems(kVoltages);
     m_volts->setCurrentIndex(0);
     ui::place(m_volts, 870, 270, 1080, 330);
@@ -305,10 +313,12 @@ void VoltageDropPage::buildVoltageWireFrame()
     // The chosen size and its parallel sets, used only when the drop of one size is asked.
     m_parallelFrame = plainFrame("FrameParallel", frame4);
     ui::place(m_parallelFrame, 60, 1650, 2880, 990);
-    ui::place(
-        label("lblWireSize", QStringLiteral("Wire size:"), m_parallelFrame), 60, 45, 750, 255);
-    m_wireSize = named(new ChoiceList(m_parallelFrame), QStringLiteral("cbWireSize"),
-        QStringLiteral("Wire size:"));
+    QLabel* sizeLabel = label("lblWireSize", QStringLiteral("Wire size:"), m_parallelFrame);
+    ui::place(sizeLabel, 60, 45, 750, 255);
+    m_wireSize = new ChoiceList(m_parallelFrame);
+    m_wireSize->setObjectName(QStringLiteral("cbWireSize"));
+    ui::setListName(m_wireSize, sizeLabel->text());
+    sizeLabel->setBuddy(m_wireSize);
     m_wireSize->addItems(kWireSizes);
     m_wireSize->setCurrentIndex(-1);
     m_wireSize->setMaxVisibleItems(kWireSizes.size());
@@ -319,8 +329,9 @@ void VoltageDropPage::buildVoltageWireFrame()
     m_wiresPerPhaseLabel
         = label("lblWiresPerPhase", QStringLiteral("Wires per phase:"), m_parallelFrame);
     ui::place(m_wiresPerPhaseLabel, 60, 720, 1320, 255);
-    m_wiresPerPhase = box("txtNumberOfWires", QStringLiteral("2"),
-        QStringLiteral("Wires per phase:"), m_parallelFrame, Qt::AlignHCenter);
+    m_wiresPerPhase = box("txtNumberOfWires", QStringLiteral("2"), m_wiresPerPhaseLabel->text(),
+        m_parallelFrame, Qt::AlignHCenter);
+    m_wiresPerPhaseLabel->setBuddy(m_wiresPerPhase);
     ui::place(m_wiresPerPhase, 1410, 675, 510, 315);
     m_wiresPerPhaseLabel->setEnabled(false);
     m_wiresPerPhase->setEnabled(false);
@@ -339,6 +350,7 @@ void VoltageDropPage::buildResults()
     m_results
         = named(new QTextEdit(this), QStringLiteral("txtboxResults"), QStringLiteral("Results"));
     m_results->setReadOnly(true);
+    m_results->setTabChangesFocus(true);
     ui::place(m_results, 90, 3795, 8520, 1740);
 
     m_calcSheet = named(new QPushButton(QStringLiteral("Print"), this),
@@ -348,6 +360,35 @@ void VoltageDropPage::buildResults()
     m_calculate = named(new QPushButton(QStringLiteral("Calculate Wire Size"), this),
         QStringLiteral("btnCalculate"), QStringLiteral("Calculate Wire Size"));
     ui::place(m_calculate, 6750, 5595, 1860, 345);
+}
+
+// Tab goes down each of the three columns in turn, then along the row below them:
+// calculation and load kind; phases, power factor, load and length; the voltage and wire
+// frame; the result box and the buttons. The main window puts the results-history slots
+// after the last button.
+void VoltageDropPage::setKeyboardOrder()
+{
+    QList<QWidget*> order {m_calcMode->button(BranchIndex), m_branchPercent,
+        m_calcMode->button(FeederIndex), m_feederPercent, m_calcMode->button(FixedSizeIndex)};
+    // Options in the order they stand, top to bottom and left to right.
+    const auto options = [&order](const OptionGroup* group) {
+        for (QAbstractButton* option : group->buttons())
+            order << option;
+    };
+    options(m_loadKind);
+    options(m_phases);
+    options(m_powerFactorOption);
+    order << m_powerFactor << m_load << m_length << m_volts;
+    options(m_conduit);
+    options(m_coating);
+    options(m_wireType);
+    options(m_temperature);
+    order << m_wireSize << m_parallel << m_wiresPerPhase << m_results << m_calcSheet << m_calculate;
+    ui::setTabOrder(order);
+
+    for (const OptionGroup* group : {m_calcMode, m_loadKind, m_phases, m_powerFactorOption,
+             m_conduit, m_coating, m_wireType, m_temperature})
+        ui::keepTabStopOnChoice(group->buttons());
 }
 
 void VoltageDropPage::connectHandlers()
@@ -393,6 +434,11 @@ void VoltageDropPage::focusLoad()
     if (!m_volts->isTyping())
         ui::giveFocus(m_load);
     ClearVoltageDropResults();
+}
+
+QWidget* VoltageDropPage::lastTabStop() const
+{
+    return m_calculate;
 }
 
 void VoltageDropPage::selectDefaultWireSize()

@@ -38,6 +38,8 @@ public:
 
     // txtboxResults: the result shown, which the calculation sheet copies.
     QTextEdit* resultsBox() const { return m_results; }
+    // The page's last control in the keyboard's order.
+    QWidget* lastTabStop() const;
 
 signals:
     // The Print button (btnCalc_Sheet) was pressed.
@@ -51,6 +53,7 @@ private:
     void buildLoadFrame();
     void buildVoltageWireFrame();
     void buildResults();
+    void setKeyboardOrder();
     void connectHandlers();
 
     // Handlers of the page's controls.
