@@ -1,5 +1,6 @@
 #include "conduit/conduit_sizer_page.h"
 
+#include "ui/accessibility.h"
 #include "ui/focus.h"
 #include "ui/message_box.h"
 #include "ui/number_locale.h"
@@ -42,6 +43,7 @@ QGroupBox* frame(const char* name, const QString& caption, QWidget* parent)
 {
     auto* box = new QGroupBox(caption, parent);
     box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(caption);
     return box;
 }
 
@@ -78,13 +80,25 @@ ConduitSizerPage::ConduitSizerPage(QWidget* parent)
 
     auto* reset = new QPushButton(QStringLiteral("Reset Data"), this);
     reset->setObjectName(QStringLiteral("cmdReset"));
+    reset->setAccessibleName(reset->text());
     ui::placeOnPage(reset, 4080, 5760, 1215, 375);
     connect(reset, &QPushButton::clicked, this, &ConduitSizerPage::resetData);
 
     auto* calculate = new QPushButton(QStringLiteral("Calculate Conduit Size"), this);
     calculate->setObjectName(QStringLiteral("cmdCalcCondSize"));
+    calculate->setAccessibleName(calculate->text());
     ui::placeOnPage(calculate, 5400, 5760, 2535, 375);
     connect(calculate, &QPushButton::clicked, this, &ConduitSizerPage::calculateConduitSize);
+
+    // Tab goes row by row through the wire data (size, number, THHN or THW), then to the
+    // buttons.
+    QList<QWidget*> order;
+    for (int i = 0; i < kConduitGroups; ++i) {
+        order << m_sizes[i] << m_counts[i] << m_thhn[i] << m_thw[i];
+        ui::keepTabStopOnChoice({m_thhn[i], m_thw[i]});
+    }
+    order << reset << calculate;
+    ui::setTabOrder(order);
 }
 
 void ConduitSizerPage::buildWireData()
@@ -114,8 +128,8 @@ void ConduitSizerPage::buildWireData()
 
         auto* size = new QComboBox(wireData);
         size->setObjectName(indexed("cbCondWireSize", i));
-        size->setAccessibleName(group + QStringLiteral(" size of wire"));
         size->setEditable(true);
+        ui::setListName(size, group + QStringLiteral(" size of wire"));
         size->setInsertPolicy(QComboBox::NoInsert);
         // The text counts only when it is a list item exactly; nothing may complete or
         // change the case of what the user typed.
@@ -143,8 +157,8 @@ void ConduitSizerPage::buildWireData()
         m_thhn[i] = insulationButton(2 * i, group + QStringLiteral(" THHN"), insulation);
         m_thhn[i]->setChecked(true);
         ui::place(m_thhn[i], 0, 0, 255, 255);
-        ui::place(insulationButton(2 * i + 1, group + QStringLiteral(" THW"), insulation), 600, 0,
-            255, 255);
+        m_thw[i] = insulationButton(2 * i + 1, group + QStringLiteral(" THW"), insulation);
+        ui::place(m_thw[i], 600, 0, 255, 255);
     }
 }
 
@@ -157,6 +171,7 @@ void ConduitSizerPage::buildResults()
     QFont bold = m_conduitSize->font();
     bold.setBold(true);
     m_conduitSize->setFont(bold);
+    ui::setResultName(m_conduitSize, QStringLiteral("Conduit size"));
     setTextColor(m_conduitSize, QColor(0, 0, 255));
     ui::place(m_conduitSize, 120, 360, 3615, 375);
 
@@ -166,13 +181,16 @@ void ConduitSizerPage::buildResults()
         ui::place(label(indexed("Label9", i), caption, results), 120, top, 975, 255);
 
         m_lines[i] = label(indexed("lblCalc", i), QString(), results);
+        ui::setResultName(m_lines[i], QStringLiteral("Group %1 result").arg(i + 1));
         setBackground(m_lines[i], QColor(255, 255, 192));
         ui::place(m_lines[i], 1200, top, 2535, 255);
     }
 
     m_totalArea = label(QStringLiteral("lblTotalArea"), QString(), results);
+    ui::setResultName(m_totalArea, QStringLiteral("Total area of the wires"));
     ui::place(m_totalArea, 240, 4400, 3495, 255);
     m_diameter = label(QStringLiteral("lblDiameter"), QString(), results);
+    ui::setResultName(m_diameter, QStringLiteral("Conduit diameter required"));
     ui::place(m_diameter, 120, 4640, 3375, 255);
 }
 
@@ -199,12 +217,12 @@ void ConduitSizerPage::calculateConduitSize()
 void ConduitSizerPage::showResult(const ConduitFillResult& result)
 {
     for (int i = 0; i < kConduitGroups; ++i)
-        m_lines[i]->setText(ui::fromStd(result.GroupLines[i]));
-    m_totalArea->setText(ui::fromStd(result.TotalAreaCaption));
-    m_diameter->setText(ui::fromStd(result.DiameterCaption));
+        ui::setResultText(m_lines[i], ui::fromStd(result.GroupLines[i]));
+    ui::setResultText(m_totalArea, ui::fromStd(result.TotalAreaCaption));
+    ui::setResultText(m_diameter, ui::fromStd(result.DiameterCaption));
     // When nothing is large enough, the size line keeps what it showed.
     if (result.ConduitSize)
-        m_conduitSize->setText(
+        ui::setResultText(m_conduitSize,
             ui::fromStd(std::string(ConduitSizeTable()[*result.ConduitSize].SizeCaption)));
 }
 
@@ -226,5 +244,5 @@ void ConduitSizerPage::resetData()
     for (QRadioButton* thhn : m_thhn)
         thhn->setChecked(true);
     for (QLabel* line : m_lines)
-        line->clear();
+        ui::setResultText(line, QString());
 }

@@ -36,6 +36,7 @@ private:
     std::array<QComboBox*, kConduitGroups> m_sizes {};
     std::array<QLineEdit*, kConduitGroups> m_counts {};
     std::array<QRadioButton*, kConduitGroups> m_thhn {};
+    std::array<QRadioButton*, kConduitGroups> m_thw {};
     std::array<QLabel*, kConduitGroups> m_lines {};
     QLabel* m_conduitSize = nullptr;
     QLabel* m_totalArea = nullptr;

@@ -2,6 +2,7 @@
 
 #include "fault/conductor_constants.h"
 #include "fault/fault_calculation.h"
+#include "ui/accessibility.h"
 #include "ui/focus.h"
 #include "ui/message_box.h"
 #include "ui/number_locale.h"
@@ -133,6 +134,7 @@ ShortCircuitPage::ShortCircuitPage(QWidget* parent)
     buildSourceFields();
     buildCircuitFields();
     buildResults();
+    setKeyboardOrder();
 
     // Handlers are connected after the designed initial state is in place, so creating
     // the page runs none of them.
@@ -195,7 +197,7 @@ void ShortCircuitPage::buildSourceFields()
         this);
     m_voltsPri->setCurrentIndex(-1);
     m_voltsPri->setEditText(QStringLiteral("480"));
-    m_voltsPri->setAccessibleName(QStringLiteral("Primary Volts"));
+    ui::setListName(m_voltsPri, primaryLabel->text());
     m_voltsPri->setEnabled(false);
     primaryLabel->setBuddy(m_voltsPri);
     ui::placeOnPage(m_voltsPri, 600, 840, 1095, 315);
@@ -215,10 +217,10 @@ void ShortCircuitPage::buildSourceFields()
     ui::placeOnPage(m_xfmrZ, 1320, 1680, 495, 375);
 
     m_xfmrFla = label("lblXfmrFLA", QStringLiteral("FLA"), this);
-    m_xfmrFla->setAccessibleName(QStringLiteral("Transformer full-load current"));
+    ui::setResultName(m_xfmrFla, QStringLiteral("Transformer full-load current"));
     ui::placeOnPage(m_xfmrFla, 360, 2160, 1455, 255);
     m_xfmrIsc = label("lblXfmrISC", QStringLiteral("ISC"), this);
-    m_xfmrIsc->setAccessibleName(QStringLiteral("Fault current at the secondary terminals"));
+    ui::setResultName(m_xfmrIsc, QStringLiteral("Fault current at the secondary terminals"));
     ui::placeOnPage(m_xfmrIsc, 360, 2400, 1455, 255);
 
     // Hides the transformer fields from view while the source is a breaker.
@@ -243,7 +245,7 @@ void ShortCircuitPage::buildCircuitFields()
             QStringLiteral("240"), QStringLiteral("208"), QStringLiteral("120")},
         this);
     m_faultVoltage->setCurrentIndex(m_faultVoltage->findText(QStringLiteral("208")));
-    m_faultVoltage->setAccessibleName(QStringLiteral("Line-Line Voltage"));
+    ui::setListName(m_faultVoltage, voltageLabel->text());
     voltageLabel->setBuddy(m_faultVoltage);
     ui::placeOnPage(m_faultVoltage, 6480, 1080, 1335, 315);
 
@@ -255,7 +257,7 @@ void ShortCircuitPage::buildCircuitFields()
     sizes << QStringLiteral("Terminals");
     m_wireSize = editableList("cmbFaultWireSize", sizes, this);
     m_wireSize->setCurrentIndex(m_wireSize->count() - 1); // "Terminals"
-    m_wireSize->setAccessibleName(QStringLiteral("Select Wire Size"));
+    ui::setListName(m_wireSize, sizeLabel->text());
     m_wireSize->setMaxVisibleItems(sizes.size());
     sizeLabel->setBuddy(m_wireSize);
     ui::placeOnPage(m_wireSize, 2640, 2400, 1215, 315);
@@ -290,24 +292,44 @@ void ShortCircuitPage::buildResults()
 {
     auto* frame = new QGroupBox(QStringLiteral("Fault Current Calculation"), this);
     frame->setObjectName(QStringLiteral("Frame23"));
+    frame->setAccessibleName(frame->title());
     ui::placeOnPage(frame, 4680, 2400, 3135, 2895);
     m_fault = label("lblFault(0)", QStringLiteral("0  "), frame);
-    m_fault->setAccessibleName(QStringLiteral("Fault current at the end of the run"));
+    ui::setResultName(m_fault, QStringLiteral("Fault current at the end of the run"));
     QFont resultFont = m_fault->font();
     resultFont.setPointSize(12);
     resultFont.setBold(true);
     m_fault->setFont(resultFont);
     ui::place(m_fault, 240, 360, 2655, 375);
 
-    auto* calculate = new QPushButton(QStringLiteral("Calculate the Fault Current"), this);
-    calculate->setObjectName(QStringLiteral("cmdCalcFault"));
-    ui::placeOnPage(calculate, 5640, 5760, 2175, 375);
-    connect(calculate, &QPushButton::clicked, this, &ShortCircuitPage::calculate);
+    m_calculate = new QPushButton(QStringLiteral("Calculate the Fault Current"), this);
+    m_calculate->setObjectName(QStringLiteral("cmdCalcFault"));
+    m_calculate->setAccessibleName(m_calculate->text());
+    ui::placeOnPage(m_calculate, 5640, 5760, 2175, 375);
+    connect(m_calculate, &QPushButton::clicked, this, &ShortCircuitPage::calculate);
 
-    auto* print = new QPushButton(QStringLiteral("Print"), this);
-    print->setObjectName(QStringLiteral("cmdPrint"));
-    ui::placeOnPage(print, 4560, 5760, 975, 375);
-    connect(print, &QPushButton::clicked, this, &ShortCircuitPage::printRequested);
+    m_print = new QPushButton(QStringLiteral("Print"), this);
+    m_print->setObjectName(QStringLiteral("cmdPrint"));
+    m_print->setAccessibleName(m_print->text());
+    ui::placeOnPage(m_print, 4560, 5760, 975, 375);
+    connect(m_print, &QPushButton::clicked, this, &ShortCircuitPage::printRequested);
+}
+
+// Tab goes down three columns in turn, and left to right where controls share a row:
+// - the transformer fields at the left: cbVoltsPri, txXfmrVA, txXfmrZ;
+// - the middle column: txtFaultUtility, opAvalible, opShortType, cmbFaultWireSize,
+//   txtNumbPhaseCond, txtFeet, opMagneticCon;
+// - the right column: opPhase, cbFaultVoltage, opCableType, cmdPrint, cmdCalcFault.
+// Each pair of options is one stop, on its chosen option.
+void ShortCircuitPage::setKeyboardOrder()
+{
+    ui::setTabOrder({m_voltsPri, m_xfmrVA, m_xfmrZ, m_faultUtility, m_available->button(1),
+        m_available->button(0), m_shortType->button(1), m_shortType->button(0), m_wireSize,
+        m_phaseConductors, m_feet, m_magneticCon->button(0), m_magneticCon->button(1),
+        m_phase->button(0), m_phase->button(1), m_faultVoltage, m_cableType->button(0),
+        m_cableType->button(1), m_print, m_calculate});
+    for (const QButtonGroup* pair : {m_available, m_shortType, m_magneticCon, m_phase, m_cableType})
+        ui::keepTabStopOnChoice(pair->buttons());
 }
 
 ShortCircuitPage::~ShortCircuitPage()
@@ -389,10 +411,10 @@ void ShortCircuitPage::calculate()
     m_sourceFaultAmps = result.SourceFaultAmps;
     const FaultCaptions captions = FaultResultCaptions(result, separators);
     if (captions.FullLoad)
-        m_xfmrFla->setText(ui::fromStd(*captions.FullLoad));
+        ui::setResultText(m_xfmrFla, ui::fromStd(*captions.FullLoad));
     if (captions.SourceFault)
-        m_xfmrIsc->setText(ui::fromStd(*captions.SourceFault));
-    m_fault->setText(ui::fromStd(captions.EndOfRun));
+        ui::setResultText(m_xfmrIsc, ui::fromStd(*captions.SourceFault));
+    ui::setResultText(m_fault, ui::fromStd(captions.EndOfRun));
 }
 
 void ShortCircuitPage::refuse(FaultField field)

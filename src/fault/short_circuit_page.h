@@ -13,6 +13,7 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 class ShortCircuitPage : public QWidget
 {
@@ -40,6 +41,7 @@ private:
     void buildCircuitFields();
     void buildResults();
     void buildDrawings();
+    void setKeyboardOrder();
 
     void sourceChosen(int index);
     void primaryChosen(int index);
@@ -72,6 +74,9 @@ private:
     QLabel* m_xfmrFla = nullptr;
     QLabel* m_xfmrIsc = nullptr;
     QLabel* m_fault = nullptr;
+
+    QPushButton* m_print = nullptr;
+    QPushButton* m_calculate = nullptr;
 
     QWidget* m_breaker = nullptr;
     QWidget* m_transformer = nullptr;
