@@ -1,5 +1,6 @@
 #include "app/about_window.h"
 
+#include "ui/accessibility.h"
 #include "ui/twips.h"
 
 #include <QFrame>
@@ -56,6 +57,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     auto* offers = new QTextEdit(this);
     offers->setObjectName(QStringLiteral("RichTextBox1"));
     offers->setReadOnly(true);
+    offers->setTabChangesFocus(true);
     offers->setFrameShape(QFrame::NoFrame);
     offers->viewport()->setAutoFillBackground(false);
     offers->setHtml(offersHtml());
@@ -84,8 +86,11 @@ AboutWindow::AboutWindow(QWidget* parent)
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setAccessibleName(ok->text());
     ok->setDefault(true);
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
     ui::place(ok, 5400, 4200, 1260, 375);
+
+    ui::setTabOrder({offers, ok});
 }

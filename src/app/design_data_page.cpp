@@ -1,5 +1,6 @@
 #include "app/design_data_page.h"
 
+#include "ui/accessibility.h"
 #include "ui/twips.h"
 
 #include <QPushButton>
@@ -11,6 +12,7 @@ QPushButton* documentButton(const char* name, const QString& caption, QWidget* p
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(caption);
     return button;
 }
 
@@ -23,6 +25,7 @@ DesignDataPage::DesignDataPage(QWidget* parent)
         auto* document = new QTextEdit(this);
         document->setObjectName(QStringLiteral("RichTextBox1(%1)").arg(i));
         document->setReadOnly(true);
+        document->setTabChangesFocus(true);
         ui::placeOnPage(document, 120, 480, 6600, 5760);
         m_documents[i] = document;
     }
@@ -41,14 +44,18 @@ DesignDataPage::DesignDataPage(QWidget* parent)
         {"cmdMotors", QStringLiteral("Motors"), DesignDocument::Motors},
         {"cmdWires", QStringLiteral("Wire Ampacities"), DesignDocument::WireAmpacities},
     };
+    // Tab goes from the document shown to the buttons beside it, top to bottom.
+    QList<QWidget*> order(m_documents.begin(), m_documents.end());
     int top = 1320; // below the program logo at the top right
     for (const Choice& choice : choices) {
         QPushButton* button = documentButton(choice.name, choice.caption, this);
         ui::placeOnPage(button, 6900, top, 1680, 375);
         connect(button, &QPushButton::clicked, this,
             [this, document = choice.document] { showDocument(document); });
+        order << button;
         top += 480;
     }
+    ui::setTabOrder(order);
     showDocument(DesignDocument::WireAmpacities);
 }
 

@@ -1,5 +1,6 @@
 #include "app/introduction_page.h"
 
+#include "ui/accessibility.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -45,10 +46,17 @@ IntroductionPage::IntroductionPage(QWidget* parent)
     about->setToolTip(QStringLiteral("About Tavilon"));
     connect(about, &QAction::triggered, this, &IntroductionPage::aboutRequested);
     ui::placeOnPage(toolbar, 5760, 4320, 1440, 510);
+    // A toolbar's buttons take no keyboard focus by default; this one is the only way to
+    // the About window, so Tab stops on it.
+    QWidget* aboutButton = toolbar->widgetForAction(about);
+    aboutButton->setFocusPolicy(Qt::TabFocus);
+    aboutButton->setAccessibleName(about->text());
 
     auto* exit = new QPushButton(QStringLiteral("Exit "), this);
     exit->setObjectName(QStringLiteral("cmdExit(1)"));
     exit->setAccessibleName(QStringLiteral("Exit"));
     connect(exit, &QPushButton::clicked, this, &IntroductionPage::exitRequested);
     ui::placeOnPage(exit, 5760, 5280, 1440, 375);
+
+    ui::setTabOrder({aboutButton, exit});
 }

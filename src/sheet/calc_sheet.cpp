@@ -2,10 +2,12 @@
 
 #include "sheet/sheet_template.h"
 #include "sheet/sheet_texts.h"
+#include "ui/accessibility.h"
 #include "ui/number_locale.h"
 #include "ui/twips.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -19,8 +21,31 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 {
     auto* result = new QPushButton(caption, parent);
     result->setObjectName(QLatin1String(name));
+    result->setAccessibleName(caption);
     return result;
 }
+
+// The sheet is typed into, so Tab types a tab there. Ctrl+Tab and Ctrl+Shift+Tab move the
+// keyboard focus on and back instead, which Qt's text box does not do by itself.
+class SheetDocument : public QTextEdit
+{
+public:
+    using QTextEdit::QTextEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+        if (tab && event->modifiers().testFlag(Qt::ControlModifier)) {
+            const bool forward
+                = event->key() == Qt::Key_Tab && !event->modifiers().testFlag(Qt::ShiftModifier);
+            // QTextEdit's own focusNextPrevChild refuses while Tab is text.
+            QWidget::focusNextPrevChild(forward);
+            return;
+        }
+        QTextEdit::keyPressEvent(event);
+    }
+};
 
 bool isRichText(const QString& text)
 {
@@ -39,7 +64,7 @@ CalcSheet::CalcSheet(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     resize(ui::twips(9285), ui::twips(7680));
 
-    m_document = new QTextEdit(this);
+    m_document = new SheetDocument(this);
     m_document->setObjectName(QStringLiteral("RichTextBox1"));
     m_document->setAccessibleName(QStringLiteral("Calculation results"));
     m_document->setAcceptRichText(true);
@@ -56,6 +81,8 @@ CalcSheet::CalcSheet(QWidget* parent)
     ui::place(m_showMain, 240, 7200, 1815, 375);
     ui::place(m_close, 5880, 7200, 1455, 375);
     ui::place(m_print, 7440, 7680, 1695, 375);
+
+    ui::setTabOrder({m_document, m_showMain, m_close, m_print});
 
     connect(m_showMain, &QPushButton::clicked, this, &CalcSheet::showMainWindowRequested);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
