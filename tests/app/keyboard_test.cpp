@@ -1,0 +1,387 @@
+#include "app/about_window.h"
+#include "app/main_window.h"
+#include "app/voltage_drop_settings.h"
+#include "message_box_catcher.h"
+#include "sheet/calc_sheet.h"
+#include "test_main.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace {
+
+// What the keyboard focus is on, by the name the user's control has: an editable list
+// for the text box inside it, the tab control for its tab strip, the toolbar's action for
+// its button.
+QString focusName()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        return QStringLiteral("(none)");
+    if (auto* list = qobject_cast<QComboBox*>(focus->parentWidget()))
+        return list->objectName();
+    if (auto* tabs = qobject_cast<QTabWidget*>(focus->parentWidget()))
+        return tabs->objectName();
+    if (auto* tool = qobject_cast<QToolButton*>(focus); tool && tool->defaultAction())
+        return tool->defaultAction()->objectName();
+    return focus->objectName();
+}
+
+// Presses a key `count` times where the focus is, and the names the focus moves through.
+QStringList walk(qsizetype count, Qt::Key key = Qt::Key_Tab, Qt::KeyboardModifiers modifiers = {})
+{
+    QStringList names;
+    for (qsizetype i = 0; i < count; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        names << focusName();
+    }
+    return names;
+}
+
+QStringList reversed(QStringList names)
+{
+    std::reverse(names.begin(), names.end());
+    return names;
+}
+
+// A control by its name and kind, or a part of one by its owner's name.
+QString describe(const QWidget* widget)
+{
+    const QString kind = QLatin1String(widget->metaObject()->className());
+    if (widget->objectName().isEmpty() && widget->parentWidget())
+        return describe(widget->parentWidget()) + QStringLiteral(" > ") + kind;
+    return QStringLiteral("%1 (%2)").arg(widget->objectName(), kind);
+}
+
+} // namespace
+
+class KeyboardTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void tabFollowsTheLayout_data();
+    void tabFollowsTheLayout();
+    void optionGroupKeepsItsStopWhenItsOptionGoes();
+    void historyFollowsTheVoltageDropPage();
+    void ctrlTabTurnsThePages();
+    void aboutButtonIsReachable();
+    void aboutWindowOrder();
+    void sheetDocumentKeepsTabAsText();
+    void controlsHaveNames();
+    void resultsReachAScreenReader();
+
+private:
+    void showWindow();
+    template<typename T = QWidget>
+    T* find(const QString& name) const
+    {
+        T* widget = m_window->findChild<T*>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    void focus(const QString& name) const { find(name)->setFocus(Qt::TabFocusReason); }
+    void type(const QString& box, const QString& text) const
+    {
+        QLineEdit* edit = find<QLineEdit>(box);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+
+    VoltageDropSettings m_settings;
+    QPointer<MainWindow> m_window;
+};
+
+void KeyboardTest::init()
+{
+    m_settings = {};
+    m_window = new MainWindow(m_settings);
+}
+
+void KeyboardTest::cleanup()
+{
+    delete m_window;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        delete window;
+}
+
+void KeyboardTest::showWindow()
+{
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void KeyboardTest::tabFollowsTheLayout_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("ticked"); // options and check boxes set beforehand
+    QTest::addColumn<QStringList>("order"); // from the first control round to it again
+
+    // Three columns, then the result box and the buttons; the disabled percent, power
+    // factor and Print are passed over, as is the hidden size frame.
+    QTest::newRow("voltage drop, size search")
+        << int(MainWindow::VoltageDropTab) << QStringList {}
+        << QStringList {"VD_CALC(1)", "txtPercentBranchVD", "VD_LOAD(2)", "VD_PHASE(0)", "rbPF(0)",
+               "txtLoad", "txtLength", "cbVolts", "Conduit(0)", "Wire_Type(0)", "rbTemp(0)",
+               "txtboxResults", "btnCalculate", "SSTab1", "VD_CALC(1)"};
+    QTest::newRow("voltage drop, one size in parallel")
+        << int(MainWindow::VoltageDropTab)
+        << QStringList {"VD_CALC(0)", "VD_LOAD(1)", "rbPF(1)", "ckWiresParallel", "Wire_Type(1)"}
+        << QStringList {"VD_CALC(0)", "VD_LOAD(1)", "VD_PHASE(0)", "rbPF(1)", "txtPF", "txtLoad",
+               "txtLength", "cbVolts", "Conduit(0)", "Wire_Type(1)", "rbTemp(0)", "cbWireSize",
+               "ckWiresParallel", "txtNumberOfWires", "txtboxResults", "btnCalculate", "SSTab1",
+               "VD_CALC(0)"};
+    // Direct current: no power factor and no raceway; the coating takes the raceway's place.
+    QTest::newRow("voltage drop, direct current")
+        << int(MainWindow::VoltageDropTab) << QStringList {"VD_CALC(2)", "VD_PHASE(2)"}
+        << QStringList {"VD_CALC(2)", "txtPercentFeederVD", "VD_LOAD(1)", "VD_PHASE(2)", "txtLoad",
+               "txtLength", "cbVolts", "rbCoated(0)", "Wire_Type(0)", "rbTemp(0)", "txtboxResults",
+               "btnCalculate", "SSTab1", "VD_CALC(2)"};
+
+    QStringList conduitOrder;
+    for (int i = 0; i < 10; ++i)
+        conduitOrder << QStringLiteral("cbCondWireSize(%1)").arg(i)
+                     << QStringLiteral("txCondWireNumber(%1)").arg(i)
+                     << QStringLiteral("Option1(%1)").arg(2 * i + (i == 4 ? 1 : 0));
+    conduitOrder << "cmdReset"
+                 << "cmdCalcCondSize"
+                 << "SSTab1"
+                 << "cbCondWireSize(0)";
+    QTest::newRow("conduit sizer")
+        << int(MainWindow::ConduitSizerTab) << QStringList {"Option1(9)"} << conduitOrder;
+
+    // The transformer fields at the left are disabled and covered with a breaker source.
+    QTest::newRow("short circuit, breaker")
+        << int(MainWindow::ShortCircuitTab) << QStringList {}
+        << QStringList {"txtFaultUtility", "opAvalible(1)", "opShortType(1)", "cmbFaultWireSize",
+               "txtNumbPhaseCond", "txtFeet", "opMagneticCon(0)", "opPhase(0)", "cbFaultVoltage",
+               "opCableType(0)", "cmdPrint", "cmdCalcFault", "SSTab1", "txtFaultUtility"};
+    QTest::newRow("short circuit, transformer on an infinite primary")
+        << int(MainWindow::ShortCircuitTab) << QStringList {"opShortType(0)", "opMagneticCon(1)"}
+        << QStringList {"txXfmrVA", "txXfmrZ", "opAvalible(0)", "opShortType(0)",
+               "cmbFaultWireSize", "txtNumbPhaseCond", "txtFeet", "opMagneticCon(1)", "opPhase(0)",
+               "cbFaultVoltage", "opCableType(0)", "cmdPrint", "cmdCalcFault", "SSTab1",
+               "txXfmrVA"};
+    QTest::newRow("short circuit, transformer with a primary fault current")
+        << int(MainWindow::ShortCircuitTab)
+        << QStringList {"opShortType(0)", "opAvalible(1)", "opCableType(1)"}
+        << QStringList {"cbVoltsPri", "txXfmrVA", "txXfmrZ", "txtFaultUtility", "opAvalible(1)",
+               "opShortType(0)", "cmbFaultWireSize", "txtNumbPhaseCond", "txtFeet",
+               "opMagneticCon(0)", "opPhase(0)", "cbFaultVoltage", "opCableType(1)", "cmdPrint",
+               "cmdCalcFault", "SSTab1", "cbVoltsPri"};
+
+    QTest::newRow("design data") << int(MainWindow::DesignDataTab) << QStringList {}
+                                 << QStringList {"RichTextBox1(2)", "cmdTransfomers", "cmdMotors",
+                                        "cmdWires", "SSTab1", "RichTextBox1(2)"};
+    QTest::newRow("introduction") << int(MainWindow::IntroductionTab) << QStringList {}
+                                  << QStringList {"About", "cmdExit(1)", "SSTab1", "About"};
+}
+
+void KeyboardTest::tabFollowsTheLayout()
+{
+    QFETCH(int, page);
+    QFETCH(QStringList, ticked);
+    QFETCH(QStringList, order);
+    MessageBoxCatcher catcher;
+    showWindow();
+    m_window->tabs()->setCurrentIndex(page);
+    for (const QString& name : ticked)
+        find<QAbstractButton>(name)->setChecked(true);
+
+    // The first control is where Tab from the tab strip goes.
+    m_window->tabs()->tabBar()->setFocus(Qt::TabFocusReason);
+    QCOMPARE(walk(1), order.mid(0, 1));
+    QCOMPARE(walk(order.size() - 1), order.mid(1));
+    // Shift+Tab goes the same way back.
+    QCOMPARE(walk(order.size() - 1, Qt::Key_Backtab), reversed(order.mid(0, order.size() - 1)));
+    QCOMPARE(catcher.count(), 0);
+}
+
+// An option group is one stop, on its chosen option: the group stays within reach when
+// the option the user last chose in it is hidden.
+void KeyboardTest::optionGroupKeepsItsStopWhenItsOptionGoes()
+{
+    showWindow();
+    m_window->tabs()->setCurrentIndex(MainWindow::VoltageDropTab);
+    focus(QStringLiteral("VD_LOAD(2)"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(find(QStringLiteral("VD_LOAD(1)")), Qt::Key_Down);
+    QVERIFY(find<QAbstractButton>(QStringLiteral("VD_LOAD(0)"))->isChecked());
+
+    // Direct current has no load per phase; the total load is chosen in its place.
+    find<QAbstractButton>(QStringLiteral("VD_PHASE(2)"))->setChecked(true);
+    QVERIFY(find<QAbstractButton>(QStringLiteral("VD_LOAD(1)"))->isChecked());
+    focus(QStringLiteral("txtPercentBranchVD"));
+    QCOMPARE(walk(2), (QStringList {"VD_LOAD(1)", "VD_PHASE(2)"}));
+}
+
+// The history slots lie below the tab control, after the page's last button; Shift+Tab
+// reaches them from the tab strip.
+void KeyboardTest::historyFollowsTheVoltageDropPage()
+{
+    showWindow();
+    m_window->tabs()->setCurrentIndex(MainWindow::VoltageDropTab);
+    type(QStringLiteral("txtLoad"), QStringLiteral("600"));
+    type(QStringLiteral("txtLength"), QStringLiteral("500"));
+    QTest::mouseClick(find(QStringLiteral("btnCalculate")), Qt::LeftButton);
+    QVERIFY(find(QStringLiteral("rbVDResults(1)"))->isVisible());
+    QVERIFY(find<QAbstractButton>(QStringLiteral("rbVDResults(1)"))->isChecked());
+    QCOMPARE(find(QStringLiteral("rbVDResults(1)"))->accessibleName(), QStringLiteral("2 Set"));
+
+    focus(QStringLiteral("txtboxResults"));
+    QCOMPARE(walk(4), (QStringList {"btnCalc_Sheet", "btnCalculate", "rbVDResults(1)", "SSTab1"}));
+    QCOMPARE(walk(1, Qt::Key_Backtab), QStringList {"rbVDResults(1)"});
+    // The arrow keys pick the other slots, and each shows its result.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(focusName(), QStringLiteral("rbVDResults(2)"));
+    QVERIFY(find<QAbstractButton>(QStringLiteral("rbVDResults(2)"))->isChecked());
+    QVERIFY(find<QTextEdit>(QStringLiteral("txtboxResults"))
+                ->toPlainText()
+                .contains(QStringLiteral("( 3 ea )")));
+}
+
+void KeyboardTest::ctrlTabTurnsThePages()
+{
+    showWindow();
+    QTabWidget* tabs = m_window->tabs();
+    const QStringList firstControls {
+        "txtLoad", "cbCondWireSize(0)", "txtFaultUtility", "RichTextBox1(2)", "About"};
+    // Each page change takes the focus to the page shown; the Voltage Drop page hands it
+    // to its load box.
+    for (int step = 1; step <= 5; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        const int page = (MainWindow::IntroductionTab + step) % 5;
+        QCOMPARE(tabs->currentIndex(), page);
+        QCOMPARE(focusName(), firstControls[page]);
+    }
+    QTest::keyClick(
+        QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(tabs->currentIndex(), int(MainWindow::DesignDataTab));
+    QCOMPARE(focusName(), QStringLiteral("RichTextBox1(2)"));
+
+    // On the tab strip the arrow keys turn the pages.
+    tabs->tabBar()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(tabs->tabBar(), Qt::Key_Left);
+    QCOMPARE(tabs->currentIndex(), int(MainWindow::ShortCircuitTab));
+}
+
+void KeyboardTest::aboutButtonIsReachable()
+{
+    showWindow();
+    focus(QStringLiteral("cmdExit(1)"));
+    QCOMPARE(walk(2, Qt::Key_Backtab), (QStringList {"About", "SSTab1"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QWidget* about = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("AboutRudu_Vovor") && window->isVisible())
+            about = window;
+    QVERIFY(about);
+}
+
+void KeyboardTest::aboutWindowOrder()
+{
+    QPointer<AboutWindow> about = new AboutWindow;
+    about->show();
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    about->findChild<QWidget*>(QStringLiteral("RichTextBox1"))->setFocus(Qt::TabFocusReason);
+    QCOMPARE(walk(2), (QStringList {"cmdOK", "RichTextBox1"}));
+    QCOMPARE(walk(1, Qt::Key_Backtab), QStringList {"cmdOK"});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTRY_VERIFY(!about); // closed, and gone
+}
+
+// The sheet is typed into: Tab types a tab, Ctrl+Tab and Ctrl+Shift+Tab move on and back.
+void KeyboardTest::sheetDocumentKeepsTabAsText()
+{
+    auto* sheet = new CalcSheet;
+    sheet->show();
+    QVERIFY(QTest::qWaitForWindowActive(sheet));
+    QTextEdit* document = sheet->document();
+    document->setFocus(Qt::TabFocusReason);
+    const QString before = document->toPlainText();
+    QCOMPARE(walk(1), QStringList {"RichTextBox1"});
+    QCOMPARE(document->toPlainText().size(), before.size() + 1);
+    QVERIFY(document->toPlainText().contains(QLatin1Char('\t')));
+
+    QCOMPARE(walk(1, Qt::Key_Tab, Qt::ControlModifier), QStringList {"cmdRudu_Vovor"});
+    QCOMPARE(walk(3), (QStringList {"cmdExit", "cmdPrint", "RichTextBox1"}));
+    QCOMPARE(walk(1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier),
+        QStringList {"cmdPrint"});
+    QCOMPARE(walk(3, Qt::Key_Backtab), (QStringList {"cmdExit", "cmdRudu_Vovor", "RichTextBox1"}));
+    QCOMPARE(document->toPlainText().size(), before.size() + 1);
+}
+
+// Every control that takes the focus tells a screen reader what it is.
+void KeyboardTest::controlsHaveNames()
+{
+    showWindow();
+    auto* about = new AboutWindow;
+    auto* sheet = new CalcSheet;
+    QList<QWidget*> controls;
+    for (QWidget* window : {static_cast<QWidget*>(m_window), static_cast<QWidget*>(about),
+             static_cast<QWidget*>(sheet)}) {
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            // The tab strip's own scroll buttons are the toolkit's; the strip names its tabs.
+            // Lists' drop-downs are windows of their own.
+            if (widget->window() == window && widget->focusPolicy() != Qt::NoFocus
+                && !qobject_cast<QTabBar*>(widget)
+                && !qobject_cast<QTabBar*>(widget->parentWidget())
+                && !qobject_cast<QTabWidget*>(widget))
+                controls << widget;
+        }
+    }
+    QVERIFY(controls.size() > 100);
+    for (QWidget* control : std::as_const(controls)) {
+        // The history slots are named with the caption a result gives them.
+        if (control->objectName().startsWith(QLatin1String("rbVDResults")))
+            continue;
+        QVERIFY2(!control->accessibleName().trimmed().isEmpty(), qPrintable(describe(control)));
+    }
+}
+
+// A result label is named for what it shows; the result itself is in its description.
+void KeyboardTest::resultsReachAScreenReader()
+{
+    showWindow();
+    m_window->tabs()->setCurrentIndex(MainWindow::ConduitSizerTab);
+    auto* size = find<QComboBox>(QStringLiteral("cbCondWireSize(0)"));
+    size->setCurrentIndex(size->findText(QStringLiteral("   12 awg")));
+    type(QStringLiteral("txCondWireNumber(0)"), QStringLiteral("3"));
+    QTest::mouseClick(find(QStringLiteral("cmdCalcCondSize")), Qt::LeftButton);
+
+    m_window->tabs()->setCurrentIndex(MainWindow::ShortCircuitTab);
+    type(QStringLiteral("txtFeet"), QStringLiteral("100"));
+    QTest::mouseClick(find(QStringLiteral("cmdCalcFault")), Qt::LeftButton);
+
+    QStringList results {
+        "Label12", "lblTotalArea", "lblDiameter", "lblXfmrFLA", "lblXfmrISC", "lblFault(0)"};
+    for (int i = 0; i < 10; ++i)
+        results << QStringLiteral("lblCalc(%1)").arg(i);
+    for (const QString& name : std::as_const(results)) {
+        auto* label = find<QLabel>(name);
+        QVERIFY2(!label->accessibleName().isEmpty(), qPrintable(name));
+        QCOMPARE(label->accessibleDescription(), label->text());
+    }
+    QVERIFY(!find<QLabel>(QStringLiteral("lblCalc(0)"))->text().isEmpty());
+    QVERIFY(find<QLabel>(QStringLiteral("lblFault(0)"))->text() != QStringLiteral("0  "));
+
+    // Reset empties the group lines, for the screen reader too.
+    m_window->tabs()->setCurrentIndex(MainWindow::ConduitSizerTab);
+    QTest::mouseClick(find(QStringLiteral("cmdReset")), Qt::LeftButton);
+    QCOMPARE(find<QLabel>(QStringLiteral("lblCalc(0)"))->accessibleDescription(), QString());
+}
+
+TAVILON_WIDGET_TEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"
