@@ -42,13 +42,22 @@ constexpr FieldReading kKnownPrimarySource[]
     = {kAvailableFaultAmps, kPrimaryVolts, kPercentZ, kKva, kSecondaryVolts};
 constexpr FieldReading kRun[] = {kLengthFeet, kConductorsPerPhase, kSecondaryVolts};
 
+// No kVA, voltage, current, count or length of building wiring comes near a billion, and
+// no impedance, rating or voltage we divide by is below a millionth. Inside these bounds
+// every current stays a number; beyond them the arithmetic would leave the range of
+// numbers and the labels would show nothing.
+constexpr double kLargest = 1e9;
+constexpr double kSmallestDivisor = 1e-6;
+
 bool obeys(double value, Rule rule)
 {
+    if (value > kLargest)
+        return false;
     switch (rule) {
     case Rule::NotNegative:
         return value >= 0;
     case Rule::AboveZero:
-        return value > 0;
+        return value >= kSmallestDivisor;
     case Rule::WholeFromOne:
         return value >= 1 && value == std::floor(value);
     }

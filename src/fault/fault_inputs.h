@@ -52,6 +52,7 @@ struct FaultInputReading
 };
 
 // A number refuses a field when it is missing, negative, zero where it divides (kVA,
-// %Z, the voltages), or, for the conductors per phase, not a whole number from 1 up.
+// %Z, the voltages), or, for the conductors per phase, not a whole number from 1 up;
+// also a value above a billion, and a divisor below a millionth, which no real circuit has.
 FaultInputReading ReadFaultInputs(const FaultInputTexts& texts, std::int32_t conductorC,
     const numtext::Separators& separators = {});

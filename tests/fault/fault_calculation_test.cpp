@@ -373,6 +373,17 @@ void FaultCalculationTest::refusals_data()
         << with(with(known, &T::Kva, "0"), &T::SecondaryVolts, "0") << "KVA";
     QTest::newRow("known primary, secondary volts")
         << with(known, &T::SecondaryVolts, "-208") << "Line-Line Voltage";
+
+    // Beyond any real circuit the currents would leave the range of numbers.
+    QTest::newRow("a billion amps") << with(breaker, &T::AvailableFaultAmps, "1e9") << "";
+    QTest::newRow("more than a billion amps")
+        << with(breaker, &T::AvailableFaultAmps, "1000000001") << "Available Fault Current";
+    QTest::newRow("absurd kVA") << with(infinite, &T::Kva, "1e300") << "KVA";
+    QTest::newRow("absurd length") << with(run, &T::LengthFeet, "1e12") << "Length of run in feet";
+    QTest::newRow("a millionth of a volt") << with(infinite, &T::SecondaryVolts, "0.000001") << "";
+    QTest::newRow("less than a millionth of a volt")
+        << with(infinite, &T::SecondaryVolts, "1e-300") << "Line-Line Voltage";
+    QTest::newRow("vanishing impedance") << with(infinite, &T::PercentZ, "1e-7") << "% Z";
 }
 
 void FaultCalculationTest::refusals()

@@ -33,8 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (reading.Refused)
         return 0;
     const FaultCalcResult result = RunFaultCalculation(reading.Inputs);
-    if (!std::isfinite(result.SourceFaultAmps) || !std::isfinite(result.EndOfRunAmps))
-        return 0; // overflow of absurd inputs: the page refuses to show such a result
+    FUZZ_CHECK(std::isfinite(result.SourceFaultAmps) && std::isfinite(result.EndOfRunAmps)
+            && std::isfinite(result.FullLoadAmps.value_or(0)),
+        "source %g, end of run %g", result.SourceFaultAmps, result.EndOfRunAmps);
     FUZZ_CHECK(result.SourceFaultAmps >= 0, "source %g", result.SourceFaultAmps);
     FUZZ_CHECK(result.EndOfRunAmps <= result.SourceFaultAmps * (1 + 1e-12),
         "end of run %.17g above source %.17g", result.EndOfRunAmps, result.SourceFaultAmps);
