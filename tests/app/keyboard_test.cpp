@@ -4,6 +4,7 @@
 #include "message_box_catcher.h"
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
+#include "user_actions.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -110,9 +111,7 @@ void KeyboardTest::init()
 
 void KeyboardTest::cleanup()
 {
-    delete m_window;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        delete window;
+    testsupport::deleteTopLevelWindows();
 }
 
 void KeyboardTest::showWindow()
@@ -283,11 +282,7 @@ void KeyboardTest::aboutButtonIsReachable()
     QCOMPARE(walk(2, Qt::Key_Backtab), (QStringList {"About", "SSTab1"}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QWidget* about = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String("AboutRudu_Vovor") && window->isVisible())
-            about = window;
-    QVERIFY(about);
+    QVERIFY(testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor")));
 }
 
 void KeyboardTest::aboutWindowOrder()

@@ -3,6 +3,7 @@
 #include "message_box_catcher.h"
 #include "test_main.h"
 #include "ui/message_box.h"
+#include "user_actions.h"
 
 #include <QAction>
 #include <QPointer>
@@ -45,13 +46,6 @@ private:
         return m_window->findChild<QPushButton*>(QLatin1String(name));
     }
     QAction* aboutAction() const { return m_window->findChild<QAction*>(QStringLiteral("About")); }
-    static QWidget* topLevel(const QString& name)
-    {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == name && window->isVisible())
-                return window;
-        return nullptr;
-    }
 
     VoltageDropSettings m_settings;
     QPointer<MainWindow> m_window;
@@ -65,9 +59,7 @@ void MainWindowTest::init()
 
 void MainWindowTest::cleanup()
 {
-    delete m_window;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        delete window;
+    testsupport::deleteTopLevelWindows();
 }
 
 void MainWindowTest::showWindow()
@@ -141,7 +133,7 @@ void MainWindowTest::activationKeepsChosenSettings()
 
     // Going to the About window and back is an activation; only unset settings are filled.
     m_window->showAbout();
-    QWidget* about = topLevel(QStringLiteral("AboutRudu_Vovor"));
+    QWidget* about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
     QVERIFY(QTest::qWaitForWindowActive(about));
     m_settings.PowerFactor = 0;
     about->close();
@@ -230,7 +222,7 @@ void MainWindowTest::aboutIsModelessAndClosesWithOk()
 {
     showWindow();
     aboutAction()->trigger();
-    QWidget* about = topLevel(QStringLiteral("AboutRudu_Vovor"));
+    QWidget* about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
     QVERIFY(about);
     QPointer<QWidget> guard(about);
     QCOMPARE(about->windowTitle(), QStringLiteral("Tavilon   -   Rudu Vovor"));
@@ -258,7 +250,7 @@ void MainWindowTest::aboutClosesWithEscape()
 {
     showWindow();
     m_window->showAbout();
-    QPointer<QWidget> about = topLevel(QStringLiteral("AboutRudu_Vovor"));
+    QPointer<QWidget> about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
     QVERIFY(QTest::qWaitForWindowActive(about));
     QCOMPARE(about->objectName(), QStringLiteral("AboutRudu_Vovor"));
     QTest::keyClick(about, Qt::Key_Escape);

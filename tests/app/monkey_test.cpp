@@ -9,6 +9,7 @@
 #include "message_box_catcher.h"
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
+#include "user_actions.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -85,14 +86,7 @@ public:
         m_printAnswer.start(5);
     }
 
-    ~Monkey()
-    {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            windows << window;
-        for (const QPointer<QWidget>& window : windows)
-            delete window;
-    }
+    ~Monkey() { testsupport::deleteTopLevelWindows(); }
 
     // Runs one action and checks the promises; false (with a reason) when one is broken.
     bool step(QString* failure);
@@ -315,10 +309,7 @@ void Monkey::calculate()
 
 void Monkey::useAbout()
 {
-    QWidget* about = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String("AboutRudu_Vovor") && window->isVisible())
-            about = window;
+    QWidget* about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
     if (!about) {
         note(QStringLiteral("open About"));
         const QList<QToolButton*> tools = usable<QToolButton>(find<QWidget>("Toolbar1"));

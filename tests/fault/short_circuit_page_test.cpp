@@ -4,8 +4,8 @@
 #include "message_box_catcher.h"
 #include "test_main.h"
 #include "ui/twips.h"
+#include "user_actions.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +26,9 @@ enum class Mode
 };
 
 } // namespace
+
+using testsupport::chooseFromList;
+using testsupport::clickOnMark;
 
 class ShortCircuitPageTest : public QObject
 {
@@ -64,11 +67,9 @@ private:
     QComboBox* list(const QString& name) const { return find<QComboBox>(name); }
     QString caption(const QString& name) const { return find<QLabel>(name)->text(); }
 
-    static void click(QAbstractButton* button);
-    static void choose(QComboBox* list, const QString& item);
     static void type(QLineEdit* box, const QString& text);
-    void clickOption(const QString& name) { click(option(name)); }
-    void calculate() { click(find<QPushButton>(QStringLiteral("cmdCalcFault"))); }
+    void clickOption(const QString& name) { clickOnMark(option(name)); }
+    void calculate() { clickOnMark(find<QPushButton>(QStringLiteral("cmdCalcFault"))); }
     void verifyMode(Mode mode) const;
 
     QPointer<ShortCircuitPage> m_page;
@@ -85,28 +86,7 @@ void ShortCircuitPageTest::init()
 
 void ShortCircuitPageTest::cleanup()
 {
-    delete m_page;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        delete window;
-}
-
-// On the option's mark, which is where a click takes on a wide option with a short caption.
-void ShortCircuitPageTest::click(QAbstractButton* button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
-// Opens the list and picks the item as the user does from the keyboard.
-void ShortCircuitPageTest::choose(QComboBox* list, const QString& item)
-{
-    const int row = list->findText(item);
-    QVERIFY2(row >= 0, qPrintable(item));
-    list->showPopup();
-    QAbstractItemView* view = list->view();
-    QTRY_VERIFY(view->isVisible());
-    view->setCurrentIndex(view->model()->index(row, 0));
-    QTest::keyClick(view, Qt::Key_Return);
-    QTRY_VERIFY(!view->isVisible());
+    testsupport::deleteTopLevelWindows();
 }
 
 void ShortCircuitPageTest::type(QLineEdit* box, const QString& text)
@@ -267,7 +247,7 @@ void ShortCircuitPageTest::phaseGuard()
     QRadioButton* single = option(QStringLiteral("opPhase(1)"));
     const auto enter = [&](const QString& text) {
         if (how == QLatin1String("choose"))
-            choose(volts, text);
+            chooseFromList(volts, text);
         else
             type(volts->lineEdit(), text);
         QCOMPARE(volts->currentText(), text);
@@ -277,7 +257,7 @@ void ShortCircuitPageTest::phaseGuard()
     QCOMPARE(single->isChecked(), firstSinglePhaseOnly);
     QCOMPARE(three->isEnabled(), !firstSinglePhaseOnly);
     if (firstSinglePhaseOnly) {
-        click(three);
+        clickOnMark(three);
         QVERIFY(single->isChecked());
     }
 
@@ -290,7 +270,7 @@ void ShortCircuitPageTest::phaseGuard()
 void ShortCircuitPageTest::conductorConstantFollowsTheChoices()
 {
     QComboBox* sizes = list(QStringLiteral("cmbFaultWireSize"));
-    choose(sizes, QStringLiteral("  4/0 awg"));
+    chooseFromList(sizes, QStringLiteral("  4/0 awg"));
     QCOMPARE(m_page->ConductorC(), 15082);
     clickOption(QStringLiteral("opCableType(1)"));
     QCOMPARE(m_page->ConductorC(), 16392);
@@ -298,11 +278,11 @@ void ShortCircuitPageTest::conductorConstantFollowsTheChoices()
     QCOMPARE(m_page->ConductorC(), 17483);
 
     // "Terminals" leaves the last size's constant.
-    choose(sizes, QStringLiteral("Terminals"));
+    chooseFromList(sizes, QStringLiteral("Terminals"));
     QCOMPARE(m_page->ConductorC(), 17483);
     clickOption(QStringLiteral("opCableType(0)"));
     QCOMPARE(m_page->ConductorC(), 17483);
-    choose(sizes, QStringLiteral("   10 awg"));
+    chooseFromList(sizes, QStringLiteral("   10 awg"));
     QCOMPARE(m_page->ConductorC(), 982);
     clickOption(QStringLiteral("opMagneticCon(0)"));
     QCOMPARE(m_page->ConductorC(), 981);
@@ -312,7 +292,7 @@ void ShortCircuitPageTest::conductorConstantFollowsTheChoices()
     QCOMPARE(sizes->currentText(), QString());
     clickOption(QStringLiteral("opCableType(1)"));
     QCOMPARE(m_page->ConductorC(), 981);
-    choose(sizes, QStringLiteral("   10 awg"));
+    chooseFromList(sizes, QStringLiteral("   10 awg"));
     QCOMPARE(sizes->currentText(), QStringLiteral("   10 awg"));
     QCOMPARE(m_page->ConductorC(), 982);
 }
@@ -320,7 +300,7 @@ void ShortCircuitPageTest::conductorConstantFollowsTheChoices()
 void ShortCircuitPageTest::typedWireSizeIsEmptied()
 {
     QComboBox* sizes = list(QStringLiteral("cmbFaultWireSize"));
-    choose(sizes, QStringLiteral("  2/0 awg"));
+    chooseFromList(sizes, QStringLiteral("  2/0 awg"));
     QCOMPARE(m_page->ConductorC(), 10755);
     type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
     calculate();
@@ -342,7 +322,7 @@ void ShortCircuitPageTest::typedWireSizeIsEmptied()
 void ShortCircuitPageTest::infiniteTransformer()
 {
     clickOption(QStringLiteral("opShortType(0)"));
-    choose(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
+    chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
     type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
     calculate();
     QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), QStringLiteral("1,387.9 FLA"));
@@ -350,7 +330,7 @@ void ShortCircuitPageTest::infiniteTransformer()
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("11,244 Amps"));
     QVERIFY(qAbs(m_page->SourceFaultAmps() - 29655.15) < 0.005);
 
-    choose(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("Terminals"));
+    chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("Terminals"));
     calculate();
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("29,655 Amps"));
 }
@@ -359,8 +339,8 @@ void ShortCircuitPageTest::knownPrimary()
 {
     clickOption(QStringLiteral("opShortType(0)"));
     clickOption(QStringLiteral("opAvalible(1)"));
-    choose(list(QStringLiteral("cbVoltsPri")), QStringLiteral("13800"));
-    choose(list(QStringLiteral("cbFaultVoltage")), QStringLiteral("480"));
+    chooseFromList(list(QStringLiteral("cbVoltsPri")), QStringLiteral("13800"));
+    chooseFromList(list(QStringLiteral("cbFaultVoltage")), QStringLiteral("480"));
     type(edit(QStringLiteral("txtFaultUtility")), QStringLiteral("13,000"));
     calculate();
     QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), QStringLiteral("601.4 FLA"));
@@ -368,7 +348,7 @@ void ShortCircuitPageTest::knownPrimary()
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("11,218 Amps"));
 
     // The blanks of a chosen primary voltage do no harm.
-    choose(list(QStringLiteral("cbVoltsPri")), QStringLiteral("  4160"));
+    chooseFromList(list(QStringLiteral("cbVoltsPri")), QStringLiteral("  4160"));
     calculate();
     QCOMPARE(caption(QStringLiteral("lblXfmrISC")), QStringLiteral("10,489 ISC"));
 }
@@ -378,9 +358,9 @@ void ShortCircuitPageTest::singlePhaseTransformer()
     clickOption(QStringLiteral("opShortType(0)"));
     type(edit(QStringLiteral("txXfmrVA")), QStringLiteral("50"));
     type(edit(QStringLiteral("txXfmrZ")), QStringLiteral("2"));
-    choose(list(QStringLiteral("cbFaultVoltage")), QStringLiteral("240"));
+    chooseFromList(list(QStringLiteral("cbFaultVoltage")), QStringLiteral("240"));
     clickOption(QStringLiteral("opPhase(1)"));
-    choose(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("     1 awg"));
+    chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("     1 awg"));
     type(edit(QStringLiteral("txtFeet")), QStringLiteral("50"));
     calculate();
     QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), QStringLiteral("208.3 FLA"));
@@ -447,7 +427,7 @@ void ShortCircuitPageTest::refusals()
 
     for (const QString& name : clicks)
         clickOption(name);
-    choose(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
+    chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
     type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
     calculate();
     const QString fla = caption(QStringLiteral("lblXfmrFLA"));
@@ -482,11 +462,11 @@ void ShortCircuitPageTest::printHandsOverThePage()
 {
     QSignalSpy print(m_page, &ShortCircuitPage::printRequested);
     clickOption(QStringLiteral("opShortType(0)"));
-    choose(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
+    chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
     type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
     calculate();
     clickOption(QStringLiteral("opMagneticCon(1)"));
-    click(find<QPushButton>(QStringLiteral("cmdPrint")));
+    clickOnMark(find<QPushButton>(QStringLiteral("cmdPrint")));
     QCOMPARE(print.count(), 1);
 
     const FaultPageState state = m_page->pageState();

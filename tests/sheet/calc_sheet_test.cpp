@@ -3,6 +3,7 @@
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
 #include "ui/date_time_text.h"
+#include "user_actions.h"
 
 #include <QPointer>
 #include <QPrintDialog>
@@ -53,12 +54,7 @@ void CalcSheetTest::init()
 
 void CalcSheetTest::cleanup()
 {
-    // Windows own popups that are top-level widgets too: delete through guards.
-    QList<QPointer<QWidget>> windows;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        windows << window;
-    for (const QPointer<QWidget>& window : windows)
-        delete window;
+    testsupport::deleteTopLevelWindows();
     delete m_windows;
 }
 

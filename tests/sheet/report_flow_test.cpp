@@ -3,9 +3,9 @@
 #include "app/voltage_drop_settings.h"
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
+#include "user_actions.h"
 
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -47,12 +47,7 @@ void ReportFlowTest::init()
 
 void ReportFlowTest::cleanup()
 {
-    // Windows own popups that are top-level widgets too: delete through guards.
-    QList<QPointer<QWidget>> windows;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        windows << window;
-    for (const QPointer<QWidget>& window : windows)
-        delete window;
+    testsupport::deleteTopLevelWindows();
     delete m_windows;
 }
 

@@ -3,9 +3,9 @@
 #include "message_box_catcher.h"
 #include "test_main.h"
 #include "ui/message_box.h"
+#include "user_actions.h"
 #include "voltage_drop/voltage_drop_page.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -33,6 +33,9 @@ const QString kThreeAwgResult = QStringLiteral(
     "Effective Impedence  =  0.250 omhs per 1000 ft.       PF  =  100.0%     3 Phase");
 
 } // namespace
+
+using testsupport::chooseFromList;
+using testsupport::clickOnMark;
 
 class VoltageDropPageTest : public QObject
 {
@@ -89,11 +92,9 @@ private:
     QRadioButton* slot(int i) const { return option(QStringLiteral("rbVDResults(%1)").arg(i)); }
     QString visibleSlots() const;
 
-    static void click(QAbstractButton* button);
-    static void choose(QComboBox* list, const QString& item);
     static void type(QLineEdit* box, const QString& text);
-    void clickOption(const QString& name) { click(option(name)); }
-    void calculate() { click(calculateButton()); }
+    void clickOption(const QString& name) { clickOnMark(option(name)); }
+    void calculate() { clickOnMark(calculateButton()); }
     // The window system gives the window under a closed message box the focus again.
     void backFromMessage() const
     {
@@ -119,9 +120,7 @@ void VoltageDropPageTest::init()
 
 void VoltageDropPageTest::cleanup()
 {
-    delete m_window;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        delete window;
+    testsupport::deleteTopLevelWindows();
 }
 
 QString VoltageDropPageTest::visibleSlots() const
@@ -132,25 +131,6 @@ QString VoltageDropPageTest::visibleSlots() const
             captions << QStringLiteral("%1:%2").arg(i).arg(slot(i)->text());
     }
     return captions.join(QLatin1Char(' '));
-}
-
-void VoltageDropPageTest::click(QAbstractButton* button)
-{
-    QVERIFY2(button->isVisible(), qPrintable(button->objectName()));
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
-// Opens the list and picks the item as the user does from the keyboard.
-void VoltageDropPageTest::choose(QComboBox* list, const QString& item)
-{
-    const int row = list->findText(item);
-    QVERIFY2(row >= 0, qPrintable(item));
-    list->showPopup();
-    QAbstractItemView* view = list->view();
-    QTRY_VERIFY(view->isVisible());
-    view->setCurrentIndex(view->model()->index(row, 0));
-    QTest::keyClick(view, Qt::Key_Return);
-    QTRY_VERIFY(!view->isVisible());
 }
 
 // Clicks into the box, as the user does, and types over its text key by key.
@@ -263,7 +243,7 @@ void VoltageDropPageTest::everythingFitsThePage()
 {
     // Show every control: the fixed-size mode, direct current with copper, parallel sets.
     clickOption(QStringLiteral("VD_CALC(0)"));
-    click(find<QCheckBox>(QStringLiteral("ckWiresParallel")));
+    clickOnMark(find<QCheckBox>(QStringLiteral("ckWiresParallel")));
     VoltageDropPage* page = m_window->voltageDropPage();
     const QRect logo = find(QStringLiteral("pictLogo"))->geometry();
     for (bool directCurrent : {false, true}) {
@@ -289,7 +269,7 @@ void VoltageDropPageTest::everythingFitsThePage()
     }
     // The longest caution fits its label.
     type(edit(QStringLiteral("txtLength")), QStringLiteral("150"));
-    choose(list(QStringLiteral("cbWireSize")), QStringLiteral("  1/0 awg"));
+    chooseFromList(list(QStringLiteral("cbWireSize")), QStringLiteral("  1/0 awg"));
     QLabel* note = find<QLabel>(QStringLiteral("lblWireNote"));
     note->setText(QStringLiteral(
         "Caution... #16 Lighting taps can not be longer than 100 feet. NEC 240-4 (2)"));
@@ -301,7 +281,7 @@ void VoltageDropPageTest::everythingFitsThePage()
     type(edit(QStringLiteral("txtLoad")), QStringLiteral("1,000,000"));
     type(edit(QStringLiteral("txtLength")), QStringLiteral("1,000.5"));
     type(edit(QStringLiteral("txtNumberOfWires")), QStringLiteral("12"));
-    choose(list(QStringLiteral("cbWireSize")), QStringLiteral("1000 kcmil"));
+    chooseFromList(list(QStringLiteral("cbWireSize")), QStringLiteral("1000 kcmil"));
     calculate();
     QCOMPARE(results()->document()->blockCount(), 8);
     QCOMPARE(results()->document()->lineCount(), 8);
@@ -429,7 +409,7 @@ void VoltageDropPageTest::chosenVoltageSetsTheCircuit()
     QFETCH(QString, circuit);
 
     clickOption(from);
-    choose(list(QStringLiteral("cbVolts")), volts);
+    chooseFromList(list(QStringLiteral("cbVolts")), volts);
     QCOMPARE(list(QStringLiteral("cbVolts"))->currentText(), volts);
     QVERIFY(option(circuit)->isChecked());
     if (circuit == QLatin1String("VD_PHASE(2)") && from != circuit) {
@@ -470,7 +450,7 @@ void VoltageDropPageTest::typedVoltageKeepsTheKeys()
 
     // Choosing from the list still hands the focus to the load box.
     clickOption(QStringLiteral("VD_PHASE(0)"));
-    choose(volts, QStringLiteral("277"));
+    chooseFromList(volts, QStringLiteral("277"));
     QVERIFY(option(QStringLiteral("VD_PHASE(1)"))->isChecked());
     QVERIFY(edit(QStringLiteral("txtLoad"))->hasFocus());
 }
@@ -483,7 +463,7 @@ void VoltageDropPageTest::smallSizesFollowTheAmpacityRule()
 
     clickOption(QStringLiteral("Wire_Type(1)"));
     QCOMPARE(catcher.count(), 0);
-    choose(sizes, QStringLiteral("   14 awg"));
+    chooseFromList(sizes, QStringLiteral("   14 awg"));
     QCOMPARE(catcher.count(), 1);
     QCOMPARE(catcher.last().title, QStringLiteral("Wire Size Is Not Valid"));
     QCOMPARE(catcher.last().icon, QMessageBox::Warning);
@@ -495,16 +475,16 @@ void VoltageDropPageTest::smallSizesFollowTheAmpacityRule()
     QVERIFY(!calculateButton()->isEnabled());
     QCOMPARE(sizes->currentText(), QStringLiteral("   14 awg"));
 
-    choose(sizes, QStringLiteral("   12 awg"));
+    chooseFromList(sizes, QStringLiteral("   12 awg"));
     QVERIFY(calculateButton()->isEnabled());
 
     clickOption(QStringLiteral("Wire_Type(0)"));
-    choose(sizes, QStringLiteral("   16 awg"));
+    chooseFromList(sizes, QStringLiteral("   16 awg"));
     QCOMPARE(catcher.count(), 2);
     QVERIFY(catcher.last().text.contains(QLatin1String("\r#18 and #16 75C cooper wire...\r")));
     QVERIFY(!calculateButton()->isEnabled());
     // Choosing the blocked size again warns again.
-    choose(sizes, QStringLiteral("   16 awg"));
+    chooseFromList(sizes, QStringLiteral("   16 awg"));
     QCOMPARE(catcher.count(), 3);
 
     // 90 C copper has ratings for 18 and 16 awg.
@@ -570,7 +550,7 @@ void VoltageDropPageTest::parallelConductorsNeedOneOught()
     QCheckBox* parallel = find<QCheckBox>(QStringLiteral("ckWiresParallel"));
     clickOption(QStringLiteral("VD_CALC(0)"));
 
-    click(parallel);
+    clickOnMark(parallel);
     QCOMPARE(sizes->currentText(), QStringLiteral("  1/0 awg"));
     QVERIFY(edit(QStringLiteral("txtNumberOfWires"))->isEnabled());
     QVERIFY(find(QStringLiteral("lblWiresPerPhase"))->isEnabled());
@@ -582,7 +562,7 @@ void VoltageDropPageTest::parallelConductorsNeedOneOught()
     // The size is put back after the message has been closed.
     QString sizeWhileOpen;
     catcher.setOnOpen([&] { sizeWhileOpen = sizes->currentText(); });
-    choose(sizes, QStringLiteral("     4 awg"));
+    chooseFromList(sizes, QStringLiteral("     4 awg"));
     QCOMPARE(catcher.count(), 1);
     QCOMPARE(catcher.last().title, QStringLiteral("Wire Size Selection"));
     QCOMPARE(catcher.last().text, QStringLiteral("NEC requires 1/0 or larger for parallel wires."));
@@ -590,8 +570,8 @@ void VoltageDropPageTest::parallelConductorsNeedOneOught()
     QCOMPARE(sizeWhileOpen, QStringLiteral("     4 awg"));
     QCOMPARE(sizes->currentText(), QStringLiteral("  1/0 awg"));
 
-    choose(sizes, QStringLiteral("  4/0 awg"));
-    click(parallel);
+    chooseFromList(sizes, QStringLiteral("  4/0 awg"));
+    clickOnMark(parallel);
     QCOMPARE(sizes->currentText(), QStringLiteral("  1/0 awg"));
     QVERIFY(!edit(QStringLiteral("txtNumberOfWires"))->isEnabled());
     QCOMPARE(catcher.count(), 1);
@@ -603,7 +583,7 @@ void VoltageDropPageTest::typedWireSizeIsRefused()
     QComboBox* sizes = list(QStringLiteral("cbWireSize"));
     clickOption(QStringLiteral("VD_CALC(0)"));
     enterThreeAwgExample();
-    choose(sizes, QStringLiteral("     3 awg"));
+    chooseFromList(sizes, QStringLiteral("     3 awg"));
     calculate();
     QVERIFY(!results()->toPlainText().isEmpty());
 
@@ -632,7 +612,7 @@ void VoltageDropPageTest::typedWireSizeIsRefused()
         QStringLiteral("Please select a NEC wire size from the drop down box."));
     QVERIFY(results()->toPlainText().isEmpty());
 
-    choose(sizes, QStringLiteral("     3 awg"));
+    chooseFromList(sizes, QStringLiteral("     3 awg"));
     calculate();
     QCOMPARE(catcher.count(), 1);
     QCOMPARE(results()->toPlainText().section(QLatin1Char('\n'), 4, 4),
@@ -645,7 +625,7 @@ void VoltageDropPageTest::lightingTapNote()
     QLineEdit* length = edit(QStringLiteral("txtLength"));
     clickOption(QStringLiteral("VD_CALC(0)"));
     clickOption(QStringLiteral("rbTemp(1)"));
-    choose(list(QStringLiteral("cbWireSize")), QStringLiteral("   18 awg"));
+    chooseFromList(list(QStringLiteral("cbWireSize")), QStringLiteral("   18 awg"));
     type(length, QStringLiteral("60"));
     QCOMPARE(note->text(),
         QStringLiteral(
@@ -654,7 +634,7 @@ void VoltageDropPageTest::lightingTapNote()
     type(length, QStringLiteral("50"));
     QCOMPARE(note->text(), QString());
 
-    choose(list(QStringLiteral("cbWireSize")), QStringLiteral("   16 awg"));
+    chooseFromList(list(QStringLiteral("cbWireSize")), QStringLiteral("   16 awg"));
     type(length, QStringLiteral("60"));
     QCOMPARE(note->text(), QString());
     type(length, QStringLiteral("120"));
@@ -662,7 +642,7 @@ void VoltageDropPageTest::lightingTapNote()
         QStringLiteral(
             "Caution... #16 Lighting taps can not be longer than 100 feet. NEC 240-4 (2)"));
     // Another size allowed by the rule takes the note away; the length is not looked at again.
-    choose(list(QStringLiteral("cbWireSize")), QStringLiteral("   18 awg"));
+    chooseFromList(list(QStringLiteral("cbWireSize")), QStringLiteral("   18 awg"));
     QCOMPARE(note->text(), QString());
 }
 
@@ -670,7 +650,7 @@ void VoltageDropPageTest::fixedSizeResult()
 {
     clickOption(QStringLiteral("VD_CALC(0)"));
     enterThreeAwgExample();
-    choose(list(QStringLiteral("cbWireSize")), QStringLiteral("     3 awg"));
+    chooseFromList(list(QStringLiteral("cbWireSize")), QStringLiteral("     3 awg"));
     calculate();
     QCOMPARE(results()->toPlainText(), kThreeAwgResult);
     QCOMPARE(results()->document()->blockCount(), 8);
@@ -686,8 +666,8 @@ void VoltageDropPageTest::directCurrentResultIsNotForTheSheet()
     clickOption(QStringLiteral("rbCoated(1)"));
     type(edit(QStringLiteral("txtLoad")), QStringLiteral("1200"));
     type(edit(QStringLiteral("txtLength")), QStringLiteral("50"));
-    choose(list(QStringLiteral("cbVolts")), QStringLiteral("24"));
-    choose(list(QStringLiteral("cbWireSize")), QStringLiteral("     6 awg"));
+    chooseFromList(list(QStringLiteral("cbVolts")), QStringLiteral("24"));
+    chooseFromList(list(QStringLiteral("cbWireSize")), QStringLiteral("     6 awg"));
     calculate();
     QCOMPARE(results()->document()->blockCount(), 6);
     QCOMPARE(results()->toPlainText().section(QLatin1Char('\n'), 5, 5),
@@ -805,8 +785,8 @@ void VoltageDropPageTest::refusals()
 void VoltageDropPageTest::capacityRefusalClearsThroughTheLoadBox()
 {
     clickOption(QStringLiteral("VD_CALC(0)"));
-    click(find<QCheckBox>(QStringLiteral("ckWiresParallel")));
-    choose(list(QStringLiteral("cbWireSize")), QStringLiteral("  4/0 awg"));
+    clickOnMark(find<QCheckBox>(QStringLiteral("ckWiresParallel")));
+    chooseFromList(list(QStringLiteral("cbWireSize")), QStringLiteral("  4/0 awg"));
     type(edit(QStringLiteral("txtLoad")), QStringLiteral("400"));
     type(edit(QStringLiteral("txtLength")), QStringLiteral("200"));
     calculate();
@@ -873,7 +853,7 @@ void VoltageDropPageTest::pickingASlotShowsItsResult()
     type(edit(QStringLiteral("txtLoad")), QStringLiteral("600"));
     type(edit(QStringLiteral("txtLength")), QStringLiteral("500"));
     calculate();
-    click(slot(3));
+    clickOnMark(slot(3));
     QVERIFY(slot(3)->isChecked());
     const QString fourSets = results()->toHtml();
     QCOMPARE(results()->toPlainText().section(QLatin1Char('\n'), 2, 2),
@@ -882,7 +862,7 @@ void VoltageDropPageTest::pickingASlotShowsItsResult()
 
     // Picking the selected slot again shows it again.
     results()->setPlainText(QStringLiteral("edited"));
-    click(slot(3));
+    clickOnMark(slot(3));
     QCOMPARE(results()->toHtml(), fourSets);
 }
 
@@ -928,7 +908,7 @@ void VoltageDropPageTest::inputsClearTheResult()
 
     type(edit(QStringLiteral("txtLoad")), QStringLiteral("600"));
     showResult();
-    choose(list(QStringLiteral("cbVolts")), QStringLiteral("480"));
+    chooseFromList(list(QStringLiteral("cbVolts")), QStringLiteral("480"));
     verifyCleared("voltage chosen again");
 }
 
@@ -961,11 +941,7 @@ void VoltageDropPageTest::activationClearsTheResultOnAnyPage()
     QVERIFY2(slot(1)->isVisible(), "the history lies outside the pages");
 
     m_window->showAbout();
-    QWidget* about = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("AboutRudu_Vovor"))
-            about = window;
-    }
+    QWidget* about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
     QVERIFY(QTest::qWaitForWindowActive(about));
     about->close();
     m_window->activateWindow();
@@ -996,7 +972,7 @@ void VoltageDropPageTest::printIsHandedOver()
     enterThreeAwgExample();
     calculate();
     QSignalSpy print(page, &VoltageDropPage::printRequested);
-    click(find<QPushButton>(QStringLiteral("btnCalc_Sheet")));
+    clickOnMark(find<QPushButton>(QStringLiteral("btnCalc_Sheet")));
     QCOMPARE(print.count(), 1);
 }
 

@@ -1,0 +1,30 @@
+#pragma once
+
+// What the window tests do to the program the way its user does, and the tidying after.
+
+class QAbstractButton;
+class QComboBox;
+class QString;
+class QWidget;
+
+namespace testsupport {
+
+// Clicks a button near its left edge, on the mark of an option or check box: such a
+// button is often wider than its caption, and a click beside the caption misses it, as
+// the user's would. The button must be shown: no user can click a hidden one.
+void clickOnMark(QAbstractButton* button);
+
+// Opens the list, moves to the item and presses Return, as the user does from the
+// keyboard: the list reports a user's choice (`activated`), not only a changed index, and
+// the item needs no scrolling into view first.
+void chooseFromList(QComboBox* list, const QString& item);
+
+// The shown top-level window with this object name, or null. A closed window lingers
+// until it is deleted, so a hidden one does not count.
+QWidget* shownWindow(const QString& objectName);
+
+// Deletes every top-level window, through guards: windows own popups that are top-level
+// widgets too, so deleting one window can delete another.
+void deleteTopLevelWindows();
+
+} // namespace testsupport
