@@ -1,6 +1,7 @@
 #include "app/about_window.h"
 #include "app/main_window.h"
 #include "app/voltage_drop_settings.h"
+#include "find_control.h"
 #include "message_box_catcher.h"
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
@@ -86,10 +87,7 @@ private:
     template<typename T = QWidget>
     T* find(const QString& name) const
     {
-        T* widget = m_window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
+        return testsupport::findControl<T>(m_window, name);
     }
     void focus(const QString& name) const { find(name)->setFocus(Qt::TabFocusReason); }
     void type(const QString& box, const QString& text) const

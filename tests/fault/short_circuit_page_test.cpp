@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "app/voltage_drop_settings.h"
 #include "fault/short_circuit_page.h"
+#include "find_control.h"
 #include "message_box_catcher.h"
 #include "test_main.h"
 #include "ui/twips.h"
@@ -57,10 +58,7 @@ private:
     template<typename T>
     T* find(const QString& name) const
     {
-        T* widget = m_page->findChild<T*>(name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
+        return testsupport::findControl<T>(m_page, name);
     }
     QRadioButton* option(const QString& name) const { return find<QRadioButton>(name); }
     QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/voltage_drop_settings.h"
+#include "find_control.h"
 #include "message_box_catcher.h"
 #include "test_main.h"
 #include "ui/message_box.h"
@@ -76,10 +77,7 @@ private:
     template<typename T = QWidget>
     T* find(const QString& name) const
     {
-        T* widget = m_window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
+        return testsupport::findControl<T>(m_window, name);
     }
     QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
     QRadioButton* option(const QString& name) const { return find<QRadioButton>(name); }
