@@ -2,21 +2,10 @@
 
 #include "ui/accessibility.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
 #include <QPushButton>
 #include <QTextEdit>
-
-namespace {
-
-QPushButton* documentButton(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(caption);
-    return button;
-}
-
-} // namespace
 
 DesignDataPage::DesignDataPage(QWidget* parent)
     : QWidget(parent)
@@ -48,7 +37,7 @@ DesignDataPage::DesignDataPage(QWidget* parent)
     QList<QWidget*> order(m_documents.begin(), m_documents.end());
     int top = 1320; // below the program logo at the top right
     for (const Choice& choice : choices) {
-        QPushButton* button = documentButton(choice.name, choice.caption, this);
+        QPushButton* button = ui::button(choice.name, choice.caption, this);
         ui::placeOnPage(button, 6900, top, 1680, 375);
         connect(button, &QPushButton::clicked, this,
             [this, document = choice.document] { showDocument(document); });

@@ -2,35 +2,23 @@
 
 #include "ui/accessibility.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
 #include <QAction>
 #include <QPushButton>
 #include <QSvgWidget>
 #include <QToolBar>
 
-namespace {
-
-QSvgWidget* picture(
-    const char* name, const QString& file, const QString& description, QWidget* parent)
-{
-    auto* widget = new QSvgWidget(file, parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setAccessibleName(description);
-    return widget;
-}
-
-} // namespace
-
 IntroductionPage::IntroductionPage(QWidget* parent)
     : QWidget(parent)
 {
-    ui::placeOnPage(
-        picture("Image1", QStringLiteral(":/artwork/banner.svg"), QStringLiteral("Tavilon"), this),
+    ui::placeOnPage(ui::picture("Image1", QStringLiteral(":/artwork/banner.svg"),
+                        QStringLiteral("Tavilon"), this),
         240, 480, 8160, 1080);
-    ui::placeOnPage(picture("Image4", QStringLiteral(":/artwork/distribution.svg"),
+    ui::placeOnPage(ui::picture("Image4", QStringLiteral(":/artwork/distribution.svg"),
                         QStringLiteral("Electrical distribution equipment"), this),
         240, 2040, 4200, 3600);
-    ui::placeOnPage(picture("Image2", QStringLiteral(":/artwork/logo.svg"),
+    ui::placeOnPage(ui::picture("Image2", QStringLiteral(":/artwork/logo.svg"),
                         QStringLiteral("Tavilon logo"), this),
         5760, 2280, 1440, 1440);
 
@@ -52,9 +40,7 @@ IntroductionPage::IntroductionPage(QWidget* parent)
     aboutButton->setFocusPolicy(Qt::TabFocus);
     aboutButton->setAccessibleName(about->text());
 
-    auto* exit = new QPushButton(QStringLiteral("Exit "), this);
-    exit->setObjectName(QStringLiteral("cmdExit(1)"));
-    exit->setAccessibleName(QStringLiteral("Exit"));
+    QPushButton* exit = ui::button("cmdExit(1)", QStringLiteral("Exit "), this);
     connect(exit, &QPushButton::clicked, this, &IntroductionPage::exitRequested);
     ui::placeOnPage(exit, 5760, 5280, 1440, 375);
 

@@ -7,6 +7,7 @@
 #include "ui/message_box.h"
 #include "ui/number_locale.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -79,15 +80,6 @@ QComboBox* editableList(const char* name, const QStringList& items, QWidget* par
     return list;
 }
 
-QSvgWidget* picture(
-    const char* name, const QString& file, const QString& description, QWidget* parent)
-{
-    auto* widget = new QSvgWidget(file, parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setAccessibleName(description);
-    return widget;
-}
-
 struct Option
 {
     QString caption;
@@ -158,14 +150,14 @@ ShortCircuitPage::ShortCircuitPage(QWidget* parent)
 
 void ShortCircuitPage::buildDrawings()
 {
-    ui::placeOnPage(picture("Image3", QStringLiteral(":/artwork/fault_run.svg"),
+    ui::placeOnPage(ui::picture("Image3", QStringLiteral(":/artwork/fault_run.svg"),
                         QStringLiteral("Conductor run to the fault"), this),
         1200, 720, 1695, 5385);
-    m_transformer = picture("Picture2", QStringLiteral(":/artwork/transformer.svg"),
+    m_transformer = ui::picture("Picture2", QStringLiteral(":/artwork/transformer.svg"),
         QStringLiteral("Transformer"), this);
     ui::placeOnPage(m_transformer, 1880, 840, 870, 1095);
     m_transformer->hide();
-    m_breaker = picture(
+    m_breaker = ui::picture(
         "Picture1", QStringLiteral(":/artwork/breaker.svg"), QStringLiteral("Breaker"), this);
     ui::placeOnPage(m_breaker, 2050, 840, 465, 1110);
 }
@@ -302,15 +294,11 @@ void ShortCircuitPage::buildResults()
     m_fault->setFont(resultFont);
     ui::place(m_fault, 240, 360, 2655, 375);
 
-    m_calculate = new QPushButton(QStringLiteral("Calculate the Fault Current"), this);
-    m_calculate->setObjectName(QStringLiteral("cmdCalcFault"));
-    m_calculate->setAccessibleName(m_calculate->text());
+    m_calculate = ui::button("cmdCalcFault", QStringLiteral("Calculate the Fault Current"), this);
     ui::placeOnPage(m_calculate, 5640, 5760, 2175, 375);
     connect(m_calculate, &QPushButton::clicked, this, &ShortCircuitPage::calculate);
 
-    m_print = new QPushButton(QStringLiteral("Print"), this);
-    m_print->setObjectName(QStringLiteral("cmdPrint"));
-    m_print->setAccessibleName(m_print->text());
+    m_print = ui::button("cmdPrint", QStringLiteral("Print"), this);
     ui::placeOnPage(m_print, 4560, 5760, 975, 375);
     connect(m_print, &QPushButton::clicked, this, &ShortCircuitPage::printRequested);
 }

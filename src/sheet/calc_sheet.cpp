@@ -5,6 +5,7 @@
 #include "ui/accessibility.h"
 #include "ui/number_locale.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -16,14 +17,6 @@
 #include <QTextEdit>
 
 namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(QLatin1String(name));
-    result->setAccessibleName(caption);
-    return result;
-}
 
 // The sheet is typed into, so Tab types a tab there. Ctrl+Tab and Ctrl+Shift+Tab move the
 // keyboard focus on and back instead, which Qt's text box does not do by itself.
@@ -75,9 +68,9 @@ CalcSheet::CalcSheet(QWidget* parent)
     m_document->moveCursor(QTextCursor::End);
     ui::place(m_document, 120, 600, 9015, 6495);
 
-    m_showMain = button("cmdRudu_Vovor", QStringLiteral("Show Tavilon"), this);
-    m_close = button("cmdExit", QStringLiteral("Close"), this);
-    m_print = button("cmdPrint", QStringLiteral("Print Sheet"), this);
+    m_showMain = ui::button("cmdRudu_Vovor", QStringLiteral("Show Tavilon"), this);
+    m_close = ui::button("cmdExit", QStringLiteral("Close"), this);
+    m_print = ui::button("cmdPrint", QStringLiteral("Print Sheet"), this);
     ui::place(m_showMain, 240, 7200, 1815, 375);
     ui::place(m_close, 5880, 7200, 1455, 375);
     ui::place(m_print, 7440, 7680, 1695, 375);
