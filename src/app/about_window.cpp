@@ -2,6 +2,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -49,10 +50,9 @@ AboutWindow::AboutWindow(QWidget* parent)
     setModal(false);
     setFixedSize(ui::twips(6900), ui::twips(4800));
 
-    auto* icon = new QSvgWidget(QStringLiteral(":/artwork/logo.svg"), this);
-    icon->setObjectName(QStringLiteral("picIcon"));
-    icon->setAccessibleName(QStringLiteral("Tavilon logo"));
-    ui::place(icon, 240, 240, 1200, 1200);
+    ui::place(ui::picture("picIcon", QStringLiteral(":/artwork/logo.svg"),
+                  QStringLiteral("Tavilon logo"), this),
+        240, 240, 1200, 1200);
 
     auto* offers = new QTextEdit(this);
     offers->setObjectName(QStringLiteral("RichTextBox1"));
@@ -84,9 +84,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     ui::place(wrappedLabel("Label1", QStringLiteral("Written by the Tavilon developers."), this),
         240, 3960, 4920, 495);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setAccessibleName(ok->text());
+    QPushButton* ok = ui::button("cmdOK", QStringLiteral("OK"), this);
     ok->setDefault(true);
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);

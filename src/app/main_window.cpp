@@ -9,6 +9,7 @@
 #include "ui/accessibility.h"
 #include "ui/activation_watcher.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 #include "voltage_drop/results_history.h"
 #include "voltage_drop/voltage_drop_page.h"
 
@@ -55,9 +56,8 @@ MainWindow::MainWindow(VoltageDropSettings& settings, QWidget* parent)
     ui::keepTabStopOnChoice(historySlots);
 
     // Above the tab control, beside the tab strip; hidden on the Introduction page.
-    m_logo = new QSvgWidget(QStringLiteral(":/artwork/tavilon.svg"), this);
-    m_logo->setObjectName(QStringLiteral("pictLogo"));
-    m_logo->setAccessibleName(QStringLiteral("Tavilon"));
+    m_logo = ui::picture(
+        "pictLogo", QStringLiteral(":/artwork/tavilon.svg"), QStringLiteral("Tavilon"), this);
     ui::place(m_logo, 7960, 720, 540, 540);
     m_logo->hide();
 

@@ -5,6 +5,7 @@
 #include "ui/message_box.h"
 #include "ui/number_locale.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -78,15 +79,12 @@ ConduitSizerPage::ConduitSizerPage(QWidget* parent)
     buildWireData();
     buildResults();
 
-    auto* reset = new QPushButton(QStringLiteral("Reset Data"), this);
-    reset->setObjectName(QStringLiteral("cmdReset"));
-    reset->setAccessibleName(reset->text());
+    QPushButton* reset = ui::button("cmdReset", QStringLiteral("Reset Data"), this);
     ui::placeOnPage(reset, 4080, 5760, 1215, 375);
     connect(reset, &QPushButton::clicked, this, &ConduitSizerPage::resetData);
 
-    auto* calculate = new QPushButton(QStringLiteral("Calculate Conduit Size"), this);
-    calculate->setObjectName(QStringLiteral("cmdCalcCondSize"));
-    calculate->setAccessibleName(calculate->text());
+    QPushButton* calculate
+        = ui::button("cmdCalcCondSize", QStringLiteral("Calculate Conduit Size"), this);
     ui::placeOnPage(calculate, 5400, 5760, 2535, 375);
     connect(calculate, &QPushButton::clicked, this, &ConduitSizerPage::calculateConduitSize);
 

@@ -6,6 +6,7 @@
 #include "ui/message_box.h"
 #include "ui/number_locale.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 #include "voltage_drop/choice_list.h"
 #include "voltage_drop/input_rules.h"
 #include "voltage_drop/option_group.h"
@@ -353,12 +354,10 @@ void VoltageDropPage::buildResults()
     m_results->setTabChangesFocus(true);
     ui::place(m_results, 90, 3795, 8520, 1740);
 
-    m_calcSheet = named(new QPushButton(QStringLiteral("Print"), this),
-        QStringLiteral("btnCalc_Sheet"), QStringLiteral("Print"));
+    m_calcSheet = ui::button("btnCalc_Sheet", QStringLiteral("Print"), this);
     m_calcSheet->setEnabled(false);
     ui::place(m_calcSheet, 5490, 5595, 1200, 345);
-    m_calculate = named(new QPushButton(QStringLiteral("Calculate Wire Size"), this),
-        QStringLiteral("btnCalculate"), QStringLiteral("Calculate Wire Size"));
+    m_calculate = ui::button("btnCalculate", QStringLiteral("Calculate Wire Size"), this);
     ui::place(m_calculate, 6750, 5595, 1860, 345);
 }
 
