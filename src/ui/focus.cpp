@@ -1,6 +1,7 @@
 #include "ui/focus.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QWidget>
 
 namespace ui {
@@ -20,8 +21,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn)
-            m_action();
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                m_action();
+        }
         return QObject::eventFilter(watched, event);
     }
 

@@ -11,7 +11,9 @@ class QWidget;
 
 namespace ui {
 
-// Runs `action` every time `widget` receives the keyboard focus, by the user or by program.
+// Runs `action` every time the focus moves to `widget`, by the user or by program. The
+// focus that comes back with the window (from a message box or another program), or from
+// the widget's own drop-down list, is not a move to the widget and runs nothing.
 void onFocusIn(QWidget* widget, std::function<void()> action);
 
 // Moves the focus to `widget` where Qt can deliver it (the widget is showing and enabled).

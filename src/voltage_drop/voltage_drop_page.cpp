@@ -14,16 +14,12 @@
 #include "voltage_drop/voltage_drop_calculation.h"
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
-
-#include <functional>
 
 static_assert(ResultsHistory::kSlots == kHistorySlots);
 
@@ -103,34 +99,6 @@ QRadioButton* option(
     group->addButton(button, index);
     return button;
 }
-
-// Receiving the focus in a box clears the shown result. The focus that comes back with
-// the window (from a message box or another program), or from the box's own list, is not
-// the user's moving to the box: the window's activation decides what that clears.
-class ClearOnFocusIn : public QObject
-{
-public:
-    ClearOnFocusIn(QWidget* widget, std::function<void()> clear)
-        : QObject(widget)
-        , m_clear(std::move(clear))
-    {
-        widget->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::FocusIn) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                m_clear();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_clear;
-};
 
 } // namespace
 
@@ -419,7 +387,7 @@ void VoltageDropPage::connectHandlers()
     connect(m_length, &QLineEdit::textChanged, this, &VoltageDropPage::lengthChanged);
     for (QWidget* clearing : {static_cast<QWidget*>(m_load), static_cast<QWidget*>(m_length),
              static_cast<QWidget*>(m_wireSize)})
-        new ClearOnFocusIn(clearing, [this] { ClearVoltageDropResults(); });
+        ui::onFocusIn(clearing, [this] { ClearVoltageDropResults(); });
 
     connect(m_history, &ResultsHistory::picked, this, &VoltageDropPage::historyPicked);
     connect(m_calculate, &QPushButton::clicked, this, &VoltageDropPage::calculate);
