@@ -17,8 +17,10 @@ ActivationWatcher::ActivationWatcher(QWidget* window)
 
 void ActivationWatcher::focusWindowChanged(QWindow* focusWindow)
 {
-    if (!focusWindow)
-        return; // another application came forward; the program remembers its last window
+    // Another application came forward: the program remembers its last window. A list's
+    // drop-down belongs to the window that opened it.
+    if (!focusWindow || focusWindow->type() == Qt::Popup)
+        return;
     const Source source = sourceOf(focusWindow);
     const Source cameFrom = m_lastActive;
     m_lastActive = source;

@@ -3,7 +3,8 @@
 // Tells when a top-level window becomes the program's active window by the user's
 // coming to it: when it is first shown and when the user comes back from another of
 // the program's windows (About, the results sheet). Coming back from a message box
-// that a handler raised, or from another application, is not such an activation.
+// that a handler raised, from a list's drop-down, or from another application, is not
+// such an activation.
 
 #include <QObject>
 #include <QPointer>

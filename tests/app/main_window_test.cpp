@@ -5,7 +5,9 @@
 #include "ui/message_box.h"
 #include "user_actions.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -26,6 +28,7 @@ private slots:
     void firstActivationFillsDefaults();
     void activationKeepsChosenSettings();
     void closingAMessageBoxIsNoActivation();
+    void closingADropDownIsNoActivation();
     void designDataShowsOneDocument_data();
     void designDataShowsOneDocument();
     void designDocumentsHoldTheTables();
@@ -158,6 +161,25 @@ void MainWindowTest::closingAMessageBoxIsNoActivation()
     // The window system hands the focus back to the window under the box.
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTest::qWait(20);
+    QCOMPARE(m_settings.PowerFactor, 0.0);
+}
+
+void MainWindowTest::closingADropDownIsNoActivation()
+{
+    showWindow();
+    tabs()->setCurrentIndex(MainWindow::ConduitSizerTab);
+    m_settings.PowerFactor = 0;
+    auto* sizes = m_window->findChild<QComboBox*>(QStringLiteral("cbCondWireSize(0)"));
+    sizes->showPopup();
+    // The drop-down takes the focus while it is open.
+    QTRY_VERIFY(QGuiApplication::focusWindow() != m_window->windowHandle());
+    QAbstractItemView* view = sizes->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+        view->visualRect(view->model()->index(3, 0)).center());
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(sizes->currentText(), QStringLiteral("   12 awg"));
+    QTRY_COMPARE(QGuiApplication::focusWindow(), m_window->windowHandle());
     QTest::qWait(20);
     QCOMPARE(m_settings.PowerFactor, 0.0);
 }
