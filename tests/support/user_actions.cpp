@@ -37,9 +37,13 @@ QWidget* shownWindow(const QString& objectName)
 
 void deleteTopLevelWindows()
 {
+    // Only windows that nothing owns: a list's drop-down is a top-level widget owned by its
+    // list, which keeps a plain pointer to it and would use it again when it is destroyed.
     QList<QPointer<QWidget>> windows;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        windows << window;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->parentWidget())
+            windows << window;
+    }
     for (const QPointer<QWidget>& window : windows)
         delete window;
 }
