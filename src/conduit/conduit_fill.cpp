@@ -10,6 +10,9 @@ constexpr double kFillMultiplier = 2.5;
 // The value of pi the conduit calculation has always used.
 constexpr double kPi = 3.1416;
 
+// Larger than every trade size of the table: the size line must not keep an earlier size.
+constexpr const char* kNoConduitFits = "Conduit Size = over 6 inch";
+
 // A number of conductors must be a whole number a 16-bit count holds, and not negative:
 // a fraction would make the group's line show a product that does not follow from it.
 std::optional<std::int16_t> wireCount(
@@ -65,6 +68,9 @@ ConduitFillResult CalcConduitFill(
     result.TotalArea = total;
     result.RequiredDiameter = requiredDiameter(total);
     result.ConduitSize = SelectConduitSize(result.RequiredDiameter);
+    result.ConduitSizeCaption = result.ConduitSize
+        ? std::string(ConduitSizeTable()[*result.ConduitSize].SizeCaption)
+        : kNoConduitFits;
     result.TotalAreaCaption = "Area Total: " + numtext::GeneralNumberText(total, separators);
     result.DiameterCaption
         = "Diameter Required: " + numtext::GeneralNumberText(result.RequiredDiameter, separators);

@@ -33,6 +33,8 @@ struct ConduitFillResult
 
     std::string TotalAreaCaption; // "Area Total: ..."
     std::string DiameterCaption; // "Diameter Required: ..."
+    // The size's caption, or "Conduit Size = over 6 inch" when no conduit is large enough.
+    std::string ConduitSizeCaption;
 };
 
 ConduitFillResult CalcConduitFill(

@@ -218,10 +218,7 @@ void ConduitSizerPage::showResult(const ConduitFillResult& result)
         ui::setResultText(m_lines[i], ui::fromStd(result.GroupLines[i]));
     ui::setResultText(m_totalArea, ui::fromStd(result.TotalAreaCaption));
     ui::setResultText(m_diameter, ui::fromStd(result.DiameterCaption));
-    // When nothing is large enough, the size line keeps what it showed.
-    if (result.ConduitSize)
-        ui::setResultText(m_conduitSize,
-            ui::fromStd(std::string(ConduitSizeTable()[*result.ConduitSize].SizeCaption)));
+    ui::setResultText(m_conduitSize, ui::fromStd(result.ConduitSizeCaption));
 }
 
 void ConduitSizerPage::refuseCount(int group)

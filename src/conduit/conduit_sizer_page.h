@@ -19,8 +19,7 @@ class ConduitSizerPage : public QWidget
 public:
     explicit ConduitSizerPage(QWidget* parent = nullptr);
 
-    // "Calculate Conduit Size": the group lines, the total, the diameter and, when a
-    // conduit is large enough, its size.
+    // "Calculate Conduit Size": the group lines, the total, the diameter and the size.
     void calculateConduitSize();
     // "Reset Data": the inputs and the group lines return to their opening state; the
     // total, the diameter and the size keep the last result.

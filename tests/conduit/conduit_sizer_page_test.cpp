@@ -21,7 +21,7 @@ private slots:
     void captionsFitTheirControls();
     void calculatesFromTypedAndChosenSizes();
     void sizeTextCountsOnlyAsTyped();
-    void sizeLineKeptWhenNothingFits();
+    void sizeLineSaysWhenNothingFits();
     void linesOfEmptiedGroupsVanish();
     void resetRestoresInputsAndKeepsSummary();
     void refusesAnInvalidCount_data();
@@ -254,7 +254,7 @@ void ConduitSizerPageTest::sizeTextCountsOnlyAsTyped()
     QCOMPARE(text("lblTotalArea"), QStringLiteral("Area Total: 0"));
 }
 
-void ConduitSizerPageTest::sizeLineKeptWhenNothingFits()
+void ConduitSizerPageTest::sizeLineSaysWhenNothingFits()
 {
     click("cmdCalcCondSize");
     QCOMPARE(lines(), QStringList(10));
@@ -269,7 +269,12 @@ void ConduitSizerPageTest::sizeLineKeptWhenNothingFits()
     QCOMPARE(line(9)->text(), QStringLiteral("1000 kcmil:  1.5482 * 10 = 15.482"));
     QCOMPARE(text("lblTotalArea"), QStringLiteral("Area Total: 15.482"));
     QCOMPARE(text("lblDiameter"), QStringLiteral("Diameter Required: 7.020016"));
-    QCOMPARE(text("Label12"), QStringLiteral("Conduit Size = 1/2 inch"));
+    // No earlier size stays on show beside a diameter that no conduit has.
+    QCOMPARE(text("Label12"), QStringLiteral("Conduit Size = over 6 inch"));
+    QCOMPARE(label(QStringLiteral("Label12"))->accessibleDescription(), text("Label12"));
+
+    click("cmdReset");
+    QCOMPARE(text("Label12"), QStringLiteral("Conduit Size = over 6 inch"));
 }
 
 void ConduitSizerPageTest::linesOfEmptiedGroupsVanish()
