@@ -203,7 +203,8 @@ void ShortCircuitPage::buildSourceFields()
 
     QLabel* impedanceLabel = label("Label28", QStringLiteral("% Z"), this);
     ui::placeOnPage(impedanceLabel, 720, 1800, 375, 375);
-    m_xfmrZ = textBox("txXfmrZ", QStringLiteral("5.2"), FaultField::PercentZ, this);
+    m_xfmrZ
+        = textBox("txXfmrZ", ui::format(5.2, numtext::Mask::Fixed1), FaultField::PercentZ, this);
     m_xfmrZ->setEnabled(false);
     impedanceLabel->setBuddy(m_xfmrZ);
     ui::placeOnPage(m_xfmrZ, 1320, 1680, 495, 375);

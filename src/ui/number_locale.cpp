@@ -20,4 +20,9 @@ std::optional<qint16> toInt16(const QString& text)
     return numtext::toInt16(text.toStdString(), localeSeparators());
 }
 
+QString format(double value, numtext::Mask mask)
+{
+    return QString::fromStdString(numtext::format(value, mask, localeSeparators()));
+}
+
 } // namespace ui

@@ -34,7 +34,8 @@ std::optional<PowerFactorCorrection> PowerFactorBelowRange(
     const std::optional<double> percent = numtext::toNumber(text, separators);
     if (!percent || *percent >= 0.1)
         return std::nullopt;
-    return PowerFactorCorrection {"0.1",
+    // The corrected text is in the user's number form; the message keeps its own.
+    return PowerFactorCorrection {numtext::format(0.1, numtext::Mask::Fixed1, separators),
         {"Power Factor must be greater than 0.1", "Power Factor Invalid",
             MessageKind::Information}};
 }

@@ -28,7 +28,7 @@ struct PowerFactorCorrection
     PageMessage Message;
 };
 
-// Below 0.1 %.
+// Below 0.1 %: the text becomes 0.1 with the locale's decimal separator.
 std::optional<PowerFactorCorrection> PowerFactorBelowRange(
     std::string_view text, const numtext::Separators& separators = {});
 // Above 99.9 %, including exactly 100.

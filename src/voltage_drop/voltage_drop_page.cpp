@@ -137,7 +137,7 @@ void VoltageDropPage::buildCalculationFrame()
     ui::place(
         option(m_calcMode, "VD_CALC", BranchIndex, QStringLiteral("Find Branch size for"), frame1),
         120, 330, 1845, 285);
-    m_branchPercent = box("txtPercentBranchVD", QStringLiteral("3.0"),
+    m_branchPercent = box("txtPercentBranchVD", ui::format(3.0, numtext::Mask::Fixed1),
         QStringLiteral("Branch percent voltage drop"), frame1, Qt::AlignHCenter);
     ui::place(m_branchPercent, 1980, 315, 450, 315);
     ui::place(label("Label3", QStringLiteral("% VD"), frame1), 2460, 345, 450, 255);
@@ -145,7 +145,7 @@ void VoltageDropPage::buildCalculationFrame()
     ui::place(
         option(m_calcMode, "VD_CALC", FeederIndex, QStringLiteral("Find Feeder size for"), frame1),
         120, 810, 1845, 285);
-    m_feederPercent = box("txtPercentFeederVD", QStringLiteral("2.0"),
+    m_feederPercent = box("txtPercentFeederVD", ui::format(2.0, numtext::Mask::Fixed1),
         QStringLiteral("Feeder percent voltage drop"), frame1, Qt::AlignHCenter);
     ui::place(m_feederPercent, 1980, 795, 450, 315);
     m_feederPercent->setEnabled(false);

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -49,6 +50,8 @@ private slots:
     void knownPrimary();
     void singlePhaseTransformer();
     void breaker();
+    void numbersInTheUserLocale_data();
+    void numbersInTheUserLocale();
     void refusals_data();
     void refusals();
     void printHandsOverThePage();
@@ -378,6 +381,59 @@ void ShortCircuitPageTest::breaker()
     calculate();
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral(" Amps"));
     QCOMPARE(m_page->SourceFaultAmps(), 0.4);
+}
+
+void ShortCircuitPageTest::numbersInTheUserLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("impedance");
+    QTest::addColumn<QString>("fullLoad");
+    QTest::addColumn<QString>("secondaryFault");
+    QTest::addColumn<QString>("endOfRun");
+
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << "5.2"
+                           << "1,387.9 FLA"
+                           << "29,655 ISC"
+                           << "11,244 Amps";
+    QTest::newRow("C") << QLocale::c() << "5.2"
+                       << "1,387.9 FLA"
+                       << "29,655 ISC"
+                       << "11,244 Amps";
+    QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << "5,2"
+                           << "1.387,9 FLA"
+                           << "29.655 ISC"
+                           << "11.244 Amps";
+    QTest::newRow("fr_FR") << QLocale(QLocale::French, QLocale::France) << "5,2"
+                           << "1\u202f387,9 FLA"
+                           << "29\u202f655 ISC"
+                           << "11\u202f244 Amps";
+}
+
+// The transformer's designed impedance reads back in the user's locale, so it
+// calculates as it stands.
+void ShortCircuitPageTest::numbersInTheUserLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, impedance);
+    QFETCH(QString, fullLoad);
+    QFETCH(QString, secondaryFault);
+    QFETCH(QString, endOfRun);
+
+    testsupport::deleteTopLevelWindows();
+    QLocale::setDefault(locale);
+    const auto usEnglish = qScopeGuard([] { testsupport::pinLocale(); });
+    init();
+    QCOMPARE(edit(QStringLiteral("txXfmrZ"))->text(), impedance);
+
+    MessageBoxCatcher catcher;
+    clickOption(QStringLiteral("opShortType(0)"));
+    chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
+    type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
+    calculate();
+    QCOMPARE(catcher.count(), 0);
+    QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), fullLoad);
+    QCOMPARE(caption(QStringLiteral("lblXfmrISC")), secondaryFault);
+    QCOMPARE(caption(QStringLiteral("lblFault(0)")), endOfRun);
 }
 
 void ShortCircuitPageTest::refusals_data()

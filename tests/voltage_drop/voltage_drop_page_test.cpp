@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -57,6 +58,8 @@ private slots:
     void typedVoltageKeepsTheKeys();
     void smallSizesFollowTheAmpacityRule();
     void powerFactorText();
+    void numbersInTheUserLocale_data();
+    void numbersInTheUserLocale();
     void parallelConductorsNeedOneOught();
     void typedWireSizeIsRefused();
     void lightingTapNote();
@@ -539,6 +542,58 @@ void VoltageDropPageTest::powerFactorText()
     clickOption(QStringLiteral("rbPF(0)"));
     QVERIFY(!percent->isEnabled());
     QCOMPARE(m_settings.PowerFactor, 100.0);
+}
+
+void VoltageDropPageTest::numbersInTheUserLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("point"); // the locale's decimal separator
+    QTest::addColumn<QString>("firstLine");
+
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << "."
+                           << "Percent Volts Drop   =  1.80 %";
+    QTest::newRow("C") << QLocale::c() << "."
+                       << "Percent Volts Drop   =  1.80 %";
+    QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << ","
+                           << "Percent Volts Drop   =  1,80 %";
+    QTest::newRow("fr_FR") << QLocale(QLocale::French, QLocale::France) << ","
+                           << "Percent Volts Drop   =  1,80 %";
+}
+
+// The numbers the page writes into its boxes read back in the user's locale, so the
+// designed values calculate as they stand.
+void VoltageDropPageTest::numbersInTheUserLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, point);
+    QFETCH(QString, firstLine);
+
+    testsupport::deleteTopLevelWindows();
+    QLocale::setDefault(locale);
+    const auto usEnglish = qScopeGuard([] { testsupport::pinLocale(); });
+    init();
+    QCOMPARE(edit(QStringLiteral("txtPercentBranchVD"))->text(),
+        QString(QLatin1Char('3') + point + QLatin1Char('0')));
+    QCOMPARE(edit(QStringLiteral("txtPercentFeederVD"))->text(),
+        QString(QLatin1Char('2') + point + QLatin1Char('0')));
+
+    MessageBoxCatcher catcher;
+    enterThreeAwgExample();
+    calculate();
+    QCOMPARE(catcher.count(), 0);
+    QCOMPARE(results()->document()->firstBlock().text(), firstLine);
+    clickOption(QStringLiteral("VD_CALC(2)"));
+    enterThreeAwgExample();
+    calculate();
+    QCOMPARE(catcher.count(), 0);
+    QVERIFY(!results()->toPlainText().isEmpty());
+
+    clickOption(QStringLiteral("rbPF(1)"));
+    type(edit(QStringLiteral("txtPF")), QStringLiteral("0"));
+    QCOMPARE(catcher.count(), 1);
+    QCOMPARE(edit(QStringLiteral("txtPF"))->text(),
+        QString(QLatin1Char('0') + point + QLatin1Char('1')));
+    QCOMPARE(m_settings.PowerFactor, 0.1);
 }
 
 void VoltageDropPageTest::parallelConductorsNeedOneOught()
