@@ -39,6 +39,7 @@ IntroductionPage::IntroductionPage(QWidget* parent)
     QWidget* aboutButton = toolbar->widgetForAction(about);
     aboutButton->setFocusPolicy(Qt::TabFocus);
     aboutButton->setAccessibleName(about->text());
+    ui::pressOnReturn(qobject_cast<QAbstractButton*>(aboutButton));
 
     QPushButton* exit = ui::button("cmdExit(1)", QStringLiteral("Exit "), this);
     connect(exit, &QPushButton::clicked, this, &IntroductionPage::exitRequested);

@@ -1,15 +1,55 @@
 #include "ui/widgets.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSvgWidget>
 
 namespace ui {
+
+namespace {
+
+class ReturnPress : public QObject
+{
+public:
+    explicit ReturnPress(QAbstractButton* button)
+        : QObject(button)
+        , m_button(button)
+    {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool returnKey = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (!returnKey || (key->modifiers() & ~Qt::KeypadModifier))
+            return QObject::eventFilter(watched, event);
+        // A held key presses once: a calculation or a report is not to be repeated.
+        if (!key->isAutoRepeat())
+            m_button->click();
+        return true;
+    }
+
+private:
+    QAbstractButton* m_button;
+};
+
+} // namespace
+
+void pressOnReturn(QAbstractButton* button)
+{
+    new ReturnPress(button);
+}
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(caption.trimmed());
+    pressOnReturn(button);
     return button;
 }
 

@@ -13,9 +13,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -79,6 +81,8 @@ private slots:
     void aboutButtonIsReachable();
     void aboutWindowOrder();
     void sheetDocumentKeepsTabAsText();
+    void returnPressesTheFocusedButton_data();
+    void returnPressesTheFocusedButton();
     void controlsHaveNames();
     void resultsReachAScreenReader();
 
@@ -314,6 +318,78 @@ void KeyboardTest::sheetDocumentKeepsTabAsText()
         QStringList {"cmdPrint"});
     QCOMPARE(walk(3, Qt::Key_Backtab), (QStringList {"cmdExit", "cmdRudu_Vovor", "RichTextBox1"}));
     QCOMPARE(document->toPlainText().size(), before.size() + 1);
+}
+
+void KeyboardTest::returnPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("button"); // the button to watch
+    QTest::addColumn<bool>("pressed");
+
+    const int voltageDrop = MainWindow::VoltageDropTab;
+    const int introduction = MainWindow::IntroductionTab;
+    QTest::newRow("calculate, Return")
+        << "main" << voltageDrop << "btnCalculate" << int(Qt::Key_Return) << "btnCalculate" << true;
+    QTest::newRow("calculate, Enter")
+        << "main" << voltageDrop << "btnCalculate" << int(Qt::Key_Enter) << "btnCalculate" << true;
+    QTest::newRow("conduit size") << "main" << int(MainWindow::ConduitSizerTab) << "cmdCalcCondSize"
+                                  << int(Qt::Key_Return) << "cmdCalcCondSize" << true;
+    QTest::newRow("fault current") << "main" << int(MainWindow::ShortCircuitTab) << "cmdCalcFault"
+                                   << int(Qt::Key_Enter) << "cmdCalcFault" << true;
+    QTest::newRow("design data") << "main" << int(MainWindow::DesignDataTab) << "cmdMotors"
+                                 << int(Qt::Key_Return) << "cmdMotors" << true;
+    QTest::newRow("toolbar") << "main" << introduction << "About" << int(Qt::Key_Return) << "About"
+                             << true;
+    QTest::newRow("about") << "about" << introduction << "cmdOK" << int(Qt::Key_Return) << "cmdOK"
+                           << true;
+    QTest::newRow("sheet") << "sheet" << introduction << "cmdRudu_Vovor" << int(Qt::Key_Enter)
+                           << "cmdRudu_Vovor" << true;
+    // Return in a box is the box's own.
+    QTest::newRow("load box") << "main" << voltageDrop << "txtLoad" << int(Qt::Key_Return)
+                              << "btnCalculate" << false;
+    QTest::newRow("size list") << "main" << voltageDrop << "cbVolts" << int(Qt::Key_Return)
+                               << "btnCalculate" << false;
+}
+
+void KeyboardTest::returnPressesTheFocusedButton()
+{
+    QFETCH(QString, window);
+    QFETCH(int, page);
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    QFETCH(QString, button);
+    QFETCH(bool, pressed);
+
+    showWindow();
+    m_window->tabs()->setCurrentIndex(page);
+    QWidget* shown = m_window;
+    if (window == QLatin1String("about")) {
+        m_window->showAbout();
+        shown = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
+    } else if (window == QLatin1String("sheet")) {
+        shown = new CalcSheet;
+        shown->show();
+    }
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    // The toolbar's button is found by its action's name.
+    const auto control = [shown](const QString& name) -> QWidget* {
+        if (auto* action = shown->findChild<QAction*>(name))
+            return testsupport::findControl<QToolBar>(shown, QStringLiteral("Toolbar1"))
+                ->widgetForAction(action);
+        return testsupport::findControl(shown, name);
+    };
+    auto* watched = qobject_cast<QAbstractButton*>(control(button));
+    QVERIFY(watched);
+    QSignalSpy clicks(watched, &QAbstractButton::clicked);
+    MessageBoxCatcher catcher; // the calculations refuse the empty page
+
+    control(focused)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(clicks.count(), pressed ? 1 : 0);
 }
 
 // Every control that takes the focus tells a screen reader what it is.
