@@ -7,8 +7,8 @@ set -eu
 build="cmake ninja-build g++ qt6-base-dev libqt6svg6-dev fonts-liberation"
 # The tests read printed PDF files back and validate the desktop entry and metainfo.
 tests="poppler-utils desktop-file-utils appstream"
-# The Debian package.
-packaging="dpkg-dev file"
+# The Debian package and its check.
+packaging="dpkg-dev file lintian"
 packages="$build $tests $packaging"
 
 missing=""
