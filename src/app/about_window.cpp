@@ -4,6 +4,7 @@
 #include "ui/twips.h"
 #include "ui/widgets.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -81,7 +82,11 @@ AboutWindow::AboutWindow(QWidget* parent)
                                  "damage or loss arising from the use of this program."),
                   this),
         240, 2520, 4920, 1320);
-    ui::place(wrappedLabel("Label1", QStringLiteral("Written by the Tavilon developers."), this),
+    // The version is the one configureApplication gives the application, from the build.
+    ui::place(wrappedLabel("Label1",
+                  QStringLiteral("Tavilon version %1. Written by the Tavilon developers.")
+                      .arg(QCoreApplication::applicationVersion()),
+                  this),
         240, 3960, 4920, 495);
 
     QPushButton* ok = ui::button("cmdOK", QStringLiteral("OK"), this);

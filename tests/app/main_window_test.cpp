@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/voltage_drop_settings.h"
+#include "find_control.h"
 #include "message_box_catcher.h"
 #include "test_main.h"
 #include "ui/message_box.h"
@@ -8,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -250,6 +252,13 @@ void MainWindowTest::aboutIsModelessAndClosesWithOk()
     QCOMPARE(about->windowTitle(), QStringLiteral("Tavilon   -   Rudu Vovor"));
     QCOMPARE(about->windowModality(), Qt::NonModal);
     QVERIFY(QTest::qWaitForWindowExposed(about));
+
+    // The credit names the build's version and still fits its place.
+    auto* credit = testsupport::findControl<QLabel>(about, QStringLiteral("Label1"));
+    const QString version = QCoreApplication::applicationVersion();
+    QVERIFY(!version.isEmpty());
+    QVERIFY2(credit->text().contains(version), qPrintable(credit->text()));
+    QVERIFY(credit->heightForWidth(credit->width()) <= credit->height());
 
     // The main window stays usable while About is open.
     tabs()->setCurrentIndex(1);
