@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLocale>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -123,6 +125,11 @@ void CalcSheet::appendFragment(const QTextDocumentFragment& fragment)
 void CalcSheet::PrintSheet()
 {
     QPrinter printer(QPrinter::HighResolution);
+    // The name titles a PDF file and the print job. The paper is the locale's, set before
+    // the dialog opens so that the dialog offers it.
+    printer.setDocName(QStringLiteral("Calculation Results Sheet"));
+    const bool usPaper = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    printer.setPageSize(QPageSize(usPaper ? QPageSize::Letter : QPageSize::A4));
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("cdlInfo"));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);

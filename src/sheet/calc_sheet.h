@@ -27,7 +27,8 @@ public:
     void printRTF(const QString& text, const QString& tag);
 
     // Prints the selection, or the whole document when nothing is selected, through the
-    // print dialog. Cancelling the dialog prints nothing.
+    // print dialog, on Letter paper in U.S. locales and A4 elsewhere unless the user picks
+    // another. Cancelling the dialog prints nothing.
     void PrintSheet();
 
     QTextEdit* document() const { return m_document; }

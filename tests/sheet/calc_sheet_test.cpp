@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -31,6 +32,8 @@ private slots:
     void printsTheWholeDocument();
     void printsOnlyTheSelection();
     void cancelPrintsNothing();
+    void printsOnTheLocalePaper_data();
+    void printsOnTheLocalePaper();
     void dateTimeText_data();
     void dateTimeText();
 
@@ -40,6 +43,8 @@ private:
     // Prints through the dialog into a PDF file and returns the file's text (empty when
     // nothing was printed). `accept` answers the dialog.
     QString printToPdf(const QString& pdf, bool accept, bool* offeredSelection = nullptr);
+    // What pdfinfo says of a PDF file: its title, page size and the rest.
+    static QString pdfInfo(const QString& pdf);
 
     VoltageDropSettings m_settings;
     ProgramWindows* m_windows = nullptr;
@@ -56,6 +61,7 @@ void CalcSheetTest::cleanup()
 {
     testsupport::deleteTopLevelWindows();
     delete m_windows;
+    testsupport::pinLocale(); // a test may have chosen another
 }
 
 void CalcSheetTest::firstReportFollowsTheTemplate()
@@ -244,6 +250,53 @@ void CalcSheetTest::cancelPrintsNothing()
     const QString pdf = m_dir.filePath(QStringLiteral("cancelled.pdf"));
     printToPdf(pdf, false);
     QVERIFY(!QFile::exists(pdf));
+}
+
+QString CalcSheetTest::pdfInfo(const QString& pdf)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!pdfinfo.waitForFinished(20000))
+        return {};
+    return QString::fromUtf8(pdfinfo.readAllStandardOutput());
+}
+
+void CalcSheetTest::printsOnTheLocalePaper_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QSizeF>("paper"); // in points
+    QTest::newRow("United States")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << QSizeF(612, 792);
+    QTest::newRow("Germany") << QLocale(QLocale::German, QLocale::Germany)
+                             << QSizeF(595.28, 841.89);
+    // British measures count as imperial, but British paper is A4.
+    QTest::newRow("United Kingdom")
+        << QLocale(QLocale::English, QLocale::UnitedKingdom) << QSizeF(595.28, 841.89);
+}
+
+void CalcSheetTest::printsOnTheLocalePaper()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        QSKIP("pdfinfo (poppler-utils) is needed to read the printed PDF back");
+    QFETCH(QLocale, locale);
+    QFETCH(QSizeF, paper);
+    QLocale::setDefault(locale);
+    m_windows->showCalcSheet()->printRTF(QStringLiteral("Report"), QStringLiteral("short"));
+    const QString pdf = m_dir.filePath(QStringLiteral("paper-%1.pdf").arg(locale.name()));
+    printToPdf(pdf, true);
+    QVERIFY(QFile::exists(pdf));
+
+    const QString info = pdfInfo(pdf);
+    const auto line = [&info](const char* pattern) {
+        return QRegularExpression(QLatin1String(pattern), QRegularExpression::MultilineOption)
+            .match(info);
+    };
+    QVERIFY2(line("^Title: +Calculation Results Sheet$").hasMatch(), qPrintable(info));
+    const QRegularExpressionMatch size = line("^Page size: +([0-9.]+) x ([0-9.]+) pts");
+    QVERIFY2(size.hasMatch(), qPrintable(info));
+    QVERIFY2(qAbs(size.captured(1).toDouble() - paper.width()) < 0.5
+            && qAbs(size.captured(2).toDouble() - paper.height()) < 0.5,
+        qPrintable(info));
 }
 
 void CalcSheetTest::dateTimeText_data()
