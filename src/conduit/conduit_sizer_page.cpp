@@ -1,6 +1,7 @@
 #include "conduit/conduit_sizer_page.h"
 
 #include "ui/accessibility.h"
+#include "ui/colours.h"
 #include "ui/focus.h"
 #include "ui/message_box.h"
 #include "ui/number_locale.h"
@@ -54,21 +55,6 @@ QRadioButton* insulationButton(int index, const QString& accessibleName, QWidget
     button->setObjectName(indexed("Option1", index));
     button->setAccessibleName(accessibleName);
     return button;
-}
-
-void setTextColor(QWidget* widget, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-void setBackground(QWidget* widget, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -170,7 +156,7 @@ void ConduitSizerPage::buildResults()
     bold.setBold(true);
     m_conduitSize->setFont(bold);
     ui::setResultName(m_conduitSize, QStringLiteral("Conduit size"));
-    setTextColor(m_conduitSize, QColor(0, 0, 255));
+    ui::setTextHue(m_conduitSize, QColor(0, 0, 255));
     ui::place(m_conduitSize, 120, 360, 3615, 375);
 
     for (int i = 0; i < kConduitGroups; ++i) {
@@ -180,7 +166,8 @@ void ConduitSizerPage::buildResults()
 
         m_lines[i] = label(indexed("lblCalc", i), QString(), results);
         ui::setResultName(m_lines[i], QStringLiteral("Group %1 result").arg(i + 1));
-        setBackground(m_lines[i], QColor(255, 255, 192));
+        // Light yellow in every scheme, and so with dark text in every scheme.
+        ui::setFixedColours(m_lines[i], Qt::black, QColor(255, 255, 192));
         ui::place(m_lines[i], 1200, top, 2535, 255);
     }
 

@@ -1,5 +1,8 @@
 #include "ui/widgets.h"
 
+#include "ui/colours.h"
+
+#include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QSvgWidget>
@@ -37,6 +40,39 @@ private:
     QAbstractButton* m_button;
 };
 
+class Picture : public QSvgWidget
+{
+public:
+    Picture(const QString& file, QWidget* parent)
+        : QSvgWidget(parent)
+    {
+        QFile artwork(file);
+        if (artwork.open(QIODevice::ReadOnly))
+            m_artwork = artwork.readAll();
+        draw();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            draw();
+        QSvgWidget::changeEvent(event);
+    }
+
+private:
+    void draw()
+    {
+        const QPalette& colours = palette();
+        QByteArray svg = m_artwork;
+        svg.replace("currentColor", colours.color(QPalette::WindowText).name().toLatin1());
+        svg.replace("\"red\"", '"' + textShade(Qt::red, this).name().toLatin1() + '"');
+        load(svg);
+    }
+
+    QByteArray m_artwork;
+};
+
 } // namespace
 
 void pressOnReturn(QAbstractButton* button)
@@ -56,7 +92,7 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 QSvgWidget* picture(
     const char* name, const QString& file, const QString& description, QWidget* parent)
 {
-    auto* widget = new QSvgWidget(file, parent);
+    auto* widget = new Picture(file, parent);
     widget->setObjectName(QLatin1String(name));
     widget->setAccessibleName(description);
     return widget;

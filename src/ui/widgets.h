@@ -20,7 +20,9 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent);
 void pressOnReturn(QAbstractButton* button);
 
 // A picture drawn from an SVG resource, with this object name; `description` is what a
-// screen reader says of it.
+// screen reader says of it. The artwork follows the colour scheme: what it draws in
+// currentColor takes the palette's text colour, and its red the shade of red that reads
+// on the page.
 QSvgWidget* picture(
     const char* name, const QString& file, const QString& description, QWidget* parent);
 

@@ -2,6 +2,7 @@
 
 #include "app/voltage_drop_settings.h"
 #include "ui/accessibility.h"
+#include "ui/colours.h"
 #include "ui/focus.h"
 #include "ui/message_box.h"
 #include "ui/number_locale.h"
@@ -311,9 +312,7 @@ void VoltageDropPage::buildResults()
 {
     ui::place(label("Label4", QStringLiteral("Results History:"), this), 120, 3510, 1440, 255);
     m_wireNote = label("lblWireNote", QString(), this);
-    QPalette warning = m_wireNote->palette();
-    warning.setColor(QPalette::WindowText, Qt::red);
-    m_wireNote->setPalette(warning);
+    ui::setTextHue(m_wireNote, Qt::red);
     ui::place(m_wireNote, 1620, 3510, 6990, 255);
 
     m_results

@@ -1,0 +1,292 @@
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "app/voltage_drop_settings.h"
+#include "find_control.h"
+#include "message_box_catcher.h"
+#include "sheet/calc_sheet.h"
+#include "test_main.h"
+#include "ui/colours.h"
+#include "user_actions.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSvgWidget>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+// A dark scheme of the kind desktops ship: light text on dark grey.
+QPalette darkPalette()
+{
+    const QColor window(49, 54, 59);
+    const QColor text(239, 240, 241);
+    QPalette dark(window);
+    for (QPalette::ColorRole role :
+        {QPalette::Window, QPalette::Button, QPalette::AlternateBase, QPalette::ToolTipBase})
+        dark.setColor(role, window);
+    for (QPalette::ColorRole role :
+        {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        dark.setColor(role, text);
+    dark.setColor(QPalette::Base, QColor(35, 38, 41));
+    dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    dark.setColor(QPalette::HighlightedText, QColor(252, 252, 252));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(161, 169, 177));
+    return dark;
+}
+
+// The colour that fills most of an area of a picture: the mean of the most frequent
+// band of near colours, so that a gradient counts as one ground.
+QColor groundColour(const QImage& image, const QRect& area)
+{
+    struct Band
+    {
+        int count = 0;
+        qint64 red = 0, green = 0, blue = 0;
+    };
+    QHash<QRgb, Band> bands;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            Band& band = bands[qRgb(pixel.red() / 24, pixel.green() / 24, pixel.blue() / 24)];
+            ++band.count;
+            band.red += pixel.red();
+            band.green += pixel.green();
+            band.blue += pixel.blue();
+        }
+    }
+    const auto most = std::max_element(bands.cbegin(), bands.cend(),
+        [](const Band& a, const Band& b) { return a.count < b.count; });
+    if (most == bands.cend())
+        return {};
+    return QColor(int(most->red / most->count), int(most->green / most->count),
+        int(most->blue / most->count));
+}
+
+// How a drawing stands out from what lies behind it: along each pixel row, the first
+// pixels that the drawing changes from either side, where its outline meets the ground.
+// Each sample is the strongest contrast of the three pixels there, past the blending.
+QList<double> outlineContrasts(const QImage& drawn, const QImage& behind, const QRect& area)
+{
+    const auto contrast = [&](int x, int y) {
+        return ui::contrastRatio(drawn.pixelColor(x, y), behind.pixelColor(x, y));
+    };
+    QList<double> samples;
+    const QRect inside = area & drawn.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int direction : {1, -1}) {
+            const int start = direction > 0 ? inside.left() : inside.right();
+            for (int x = start; inside.contains(x, y); x += direction) {
+                if (contrast(x, y) < 1.2)
+                    continue;
+                double strongest = 1;
+                for (int step = 0; step < 3 && inside.contains(x + step * direction, y); ++step)
+                    strongest = std::max(strongest, contrast(x + step * direction, y));
+                samples << strongest;
+                break;
+            }
+        }
+    }
+    return samples;
+}
+
+// The text a control shows, where it shows one.
+QString shownText(const QWidget* widget)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    if (const auto* tool = qobject_cast<const QToolButton*>(widget);
+        tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+        return {};
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
+        return frame->title();
+    if (const auto* box = qobject_cast<const QLineEdit*>(widget))
+        return box->text();
+    if (const auto* document = qobject_cast<const QTextEdit*>(widget))
+        return document->toPlainText();
+    return {};
+}
+
+} // namespace
+
+using testsupport::chooseFromList;
+using testsupport::clickOnMark;
+
+class ColourSchemeTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void textAndDrawingsStandOut_data();
+    void textAndDrawingsStandOut();
+
+private:
+    template<typename T = QWidget>
+    T* find(const QString& name) const
+    {
+        return testsupport::findControl<T>(m_windows->mainWindow(), name);
+    }
+    void type(const QString& box, const QString& text) const
+    {
+        QLineEdit* edit = find<QLineEdit>(box);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    void click(const QString& name) const { clickOnMark(find<QAbstractButton>(name)); }
+    // Brings a view forward with its coloured texts and drawings on show.
+    QWidget* show(const QString& view);
+
+    VoltageDropSettings m_settings;
+    ProgramWindows* m_windows = nullptr;
+    QPalette m_defaultPalette;
+};
+
+void ColourSchemeTest::init()
+{
+    m_defaultPalette = QApplication::palette();
+    m_settings = {};
+    m_windows = new ProgramWindows(m_settings);
+}
+
+void ColourSchemeTest::cleanup()
+{
+    testsupport::deleteTopLevelWindows();
+    delete m_windows;
+    QApplication::setPalette(m_defaultPalette);
+}
+
+QWidget* ColourSchemeTest::show(const QString& view)
+{
+    MainWindow* window = m_windows->showMainWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return nullptr;
+    QTabWidget* tabs = window->tabs();
+    MessageBoxCatcher catcher;
+    if (view == QLatin1String("voltage drop")) {
+        tabs->setCurrentIndex(MainWindow::VoltageDropTab);
+        click(QStringLiteral("VD_CALC(0)"));
+        click(QStringLiteral("rbTemp(1)"));
+        chooseFromList(find<QComboBox>(QStringLiteral("cbWireSize")), QStringLiteral("   18 awg"));
+        type(QStringLiteral("txtLoad"), QStringLiteral("5"));
+        type(QStringLiteral("txtLength"), QStringLiteral("60"));
+        click(QStringLiteral("btnCalculate"));
+    } else if (view == QLatin1String("conduit sizer")) {
+        tabs->setCurrentIndex(MainWindow::ConduitSizerTab);
+        chooseFromList(
+            find<QComboBox>(QStringLiteral("cbCondWireSize(0)")), QStringLiteral("   12 awg"));
+        type(QStringLiteral("txCondWireNumber(0)"), QStringLiteral("3"));
+        click(QStringLiteral("cmdCalcCondSize"));
+    } else if (view.startsWith(QLatin1String("short circuit"))) {
+        tabs->setCurrentIndex(MainWindow::ShortCircuitTab);
+        if (view.endsWith(QLatin1String("transformer")))
+            click(QStringLiteral("opShortType(0)"));
+        click(QStringLiteral("cmdCalcFault"));
+    } else if (view == QLatin1String("design data")) {
+        tabs->setCurrentIndex(MainWindow::DesignDataTab);
+    } else if (view == QLatin1String("introduction")) {
+        tabs->setCurrentIndex(MainWindow::IntroductionTab);
+    } else if (view == QLatin1String("about")) {
+        window->showAbout();
+        QWidget* about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
+        return QTest::qWaitForWindowExposed(about) ? about : nullptr;
+    } else if (view == QLatin1String("sheet")) {
+        tabs->setCurrentIndex(MainWindow::ShortCircuitTab);
+        click(QStringLiteral("cmdCalcFault"));
+        click(QStringLiteral("cmdPrint"));
+        return m_windows->calcSheet();
+    }
+    return window;
+}
+
+void ColourSchemeTest::textAndDrawingsStandOut_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("view");
+    // Drawings the view shows; Picture1 and Picture2 take turns on the run drawing.
+    QTest::addColumn<QStringList>("drawings");
+
+    const QStringList logo {"pictLogo"};
+    for (bool dark : {false, true}) {
+        const char* scheme = dark ? "dark" : "light";
+        const auto row
+            = [scheme](const char* view) { return &QTest::addRow("%s, %s", scheme, view); };
+        *row("voltage drop") << dark << "voltage drop" << logo;
+        *row("conduit sizer") << dark << "conduit sizer" << logo;
+        *row("short circuit, breaker")
+            << dark << "short circuit, breaker" << QStringList {"pictLogo", "Image3", "Picture1"};
+        *row("short circuit, transformer") << dark << "short circuit, transformer"
+                                           << QStringList {"pictLogo", "Image3", "Picture2"};
+        *row("design data") << dark << "design data" << logo;
+        *row("introduction") << dark << "introduction"
+                             << QStringList {"Image1", "Image2", "Image4"};
+        *row("about") << dark << "about" << QStringList {"picIcon"};
+        *row("sheet") << dark << "sheet" << QStringList {};
+    }
+}
+
+// Every text reads against what lies behind it (4.5:1), and the outline of every drawing
+// stands out from its ground (3:1).
+void ColourSchemeTest::textAndDrawingsStandOut()
+{
+    QFETCH(bool, dark);
+    QFETCH(QString, view);
+    QFETCH(QStringList, drawings);
+
+    if (dark)
+        QApplication::setPalette(darkPalette());
+    QWidget* window = show(view);
+    QVERIFY(window);
+    QTest::qWait(20);
+    const QImage shot = window->grab().toImage();
+    const auto inWindow = [window](const QWidget* widget) {
+        return QRect(widget->mapTo(window, QPoint()), widget->size());
+    };
+
+    int texts = 0;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        const QString text = shownText(widget).trimmed();
+        if (text.isEmpty() || !widget->isVisible() || !widget->isEnabled())
+            continue;
+        const QColor ink = widget->palette().color(widget->foregroundRole());
+        const QColor ground = groundColour(shot, inWindow(widget));
+        const double contrast = ui::contrastRatio(ink, ground);
+        QVERIFY2(contrast >= ui::kTextContrast,
+            qPrintable(QStringLiteral("%1: %2 on %3, %4:1")
+                           .arg(widget->objectName(), ink.name(), ground.name())
+                           .arg(contrast, 0, 'f', 2)));
+        ++texts;
+    }
+    QVERIFY(texts > 0);
+
+    for (const QString& name : std::as_const(drawings)) {
+        auto* drawing = testsupport::findControl<QSvgWidget>(window, name);
+        QVERIFY2(drawing->isVisible(), qPrintable(name));
+        drawing->hide();
+        const QImage behind = window->grab().toImage();
+        drawing->show();
+        QList<double> outline = outlineContrasts(shot, behind, inWindow(drawing));
+        QVERIFY2(outline.size() > 10, qPrintable(name));
+        // The faintest tenth is the blending where a curve only grazes a row.
+        std::sort(outline.begin(), outline.end());
+        const double faint = outline[outline.size() / 10];
+        QVERIFY2(faint >= ui::kGraphicsContrast,
+            qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(faint, 0, 'f', 2)));
+    }
+}
+
+TAVILON_WIDGET_TEST_MAIN(ColourSchemeTest)
+#include "colour_scheme_test.moc"
