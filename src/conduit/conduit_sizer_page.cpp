@@ -18,6 +18,9 @@
 namespace {
 
 constexpr int kInputRowTwips = 480;
+// The rows start a little lower than first designed, so that the three lines of the
+// number heading fit below the frame's caption.
+constexpr int kFirstRowTwips = 870;
 constexpr int kResultRowTwips = 360;
 
 QString indexed(const char* name, int index)
@@ -95,7 +98,7 @@ void ConduitSizerPage::buildWireData()
         360, 360, 855, 495);
     ui::place(
         wrappingLabel(QStringLiteral("Label11"), QStringLiteral("Enter   Number wires"), wireData),
-        1800, 120, 660, 615);
+        1800, 270, 600, 600);
     ui::place(label(QStringLiteral("Label23"), QStringLiteral(" THHN   THW"), wireData), 2400, 600,
         1095, 255);
 
@@ -105,10 +108,10 @@ void ConduitSizerPage::buildWireData()
 
     for (int i = 0; i < kConduitGroups; ++i) {
         const QString group = QStringLiteral("Group %1").arg(i + 1);
-        const int top = 840 + kInputRowTwips * i;
+        const int top = kFirstRowTwips + kInputRowTwips * i;
 
         ui::place(label(QStringLiteral("Label%1").arg(13 + i), QString::number(i + 1), wireData),
-            i == 9 ? 100 : 120, top, 255, 375);
+            i == 9 ? 100 : 120, top, 240, 375);
 
         auto* size = new QComboBox(wireData);
         size->setObjectName(indexed("cbCondWireSize", i));
@@ -137,7 +140,7 @@ void ConduitSizerPage::buildWireData()
         insulation->setAccessibleName(group + QStringLiteral(" insulation"));
         // The first and fifth row frames were drawn taller; the buttons sit at the top.
         const int frameHeight = i == 0 ? 375 : i == 4 ? 495 : 255;
-        ui::place(insulation, 2520, 960 + kInputRowTwips * i, 975, frameHeight);
+        ui::place(insulation, 2520, kFirstRowTwips + 120 + kInputRowTwips * i, 975, frameHeight);
         m_thhn[i] = insulationButton(2 * i, group + QStringLiteral(" THHN"), insulation);
         m_thhn[i]->setChecked(true);
         ui::place(m_thhn[i], 0, 0, 255, 255);
@@ -173,7 +176,7 @@ void ConduitSizerPage::buildResults()
 
     m_totalArea = label(QStringLiteral("lblTotalArea"), QString(), results);
     ui::setResultName(m_totalArea, QStringLiteral("Total area of the wires"));
-    ui::place(m_totalArea, 240, 4400, 3495, 255);
+    ui::place(m_totalArea, 240, 4400, 3495, 240);
     m_diameter = label(QStringLiteral("lblDiameter"), QString(), results);
     ui::setResultName(m_diameter, QStringLiteral("Conduit diameter required"));
     ui::place(m_diameter, 120, 4640, 3375, 255);

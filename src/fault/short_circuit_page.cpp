@@ -165,8 +165,8 @@ void ShortCircuitPage::buildDrawings()
 void ShortCircuitPage::buildSourceFields()
 {
     m_shortType = optionPair("Frame21", "opShortType", QRect(3000, 960, 1215, 495),
-        {{QStringLiteral("X-FMR"), QRect(0, 240, 855, 255)},
-            {QStringLiteral("Breaker"), QRect(0, 0, 975, 255)}},
+        {{QStringLiteral("X-FMR"), QRect(0, 240, 855, 240)},
+            {QStringLiteral("Breaker"), QRect(0, 0, 975, 240)}},
         this);
     m_shortType->button(1)->setChecked(true);
 
@@ -182,7 +182,7 @@ void ShortCircuitPage::buildSourceFields()
     ui::placeOnPage(m_faultUtility, 1860, 440, 975, 285);
 
     QLabel* primaryLabel = label("Label29", QStringLiteral("Primary Volts"), this);
-    ui::placeOnPage(primaryLabel, 600, 600, 1095, 255);
+    ui::placeOnPage(primaryLabel, 600, 600, 1095, 240);
     m_voltsPri = editableList("cbVoltsPri",
         {QStringLiteral("13800"), QStringLiteral("12600"), QStringLiteral("  4160"),
             QStringLiteral("    480"), QStringLiteral("    240")},
@@ -195,14 +195,14 @@ void ShortCircuitPage::buildSourceFields()
     ui::placeOnPage(m_voltsPri, 600, 840, 1095, 315);
 
     QLabel* kvaLabel = label("Label24", QStringLiteral("Enter  KVA   "), this);
-    ui::placeOnPage(kvaLabel, 720, 1200, 495, 375);
+    ui::placeOnPage(kvaLabel, 720, 1200, 495, 390);
     m_xfmrVA = textBox("txXfmrVA", QStringLiteral("500 "), FaultField::Kva, this);
     m_xfmrVA->setEnabled(false);
     kvaLabel->setBuddy(m_xfmrVA);
     ui::placeOnPage(m_xfmrVA, 1320, 1200, 495, 375);
 
     QLabel* impedanceLabel = label("Label28", QStringLiteral("% Z"), this);
-    ui::placeOnPage(impedanceLabel, 720, 1800, 375, 375);
+    ui::placeOnPage(impedanceLabel, 720, 1800, 375, 360);
     m_xfmrZ
         = textBox("txXfmrZ", ui::format(5.2, numtext::Mask::Fixed1), FaultField::PercentZ, this);
     m_xfmrZ->setEnabled(false);
@@ -211,7 +211,7 @@ void ShortCircuitPage::buildSourceFields()
 
     m_xfmrFla = label("lblXfmrFLA", QStringLiteral("FLA"), this);
     ui::setResultName(m_xfmrFla, QStringLiteral("Transformer full-load current"));
-    ui::placeOnPage(m_xfmrFla, 360, 2160, 1455, 255);
+    ui::placeOnPage(m_xfmrFla, 360, 2160, 1455, 240);
     m_xfmrIsc = label("lblXfmrISC", QStringLiteral("ISC"), this);
     ui::setResultName(m_xfmrIsc, QStringLiteral("Fault current at the secondary terminals"));
     ui::placeOnPage(m_xfmrIsc, 360, 2400, 1455, 255);
@@ -226,13 +226,13 @@ void ShortCircuitPage::buildSourceFields()
 void ShortCircuitPage::buildCircuitFields()
 {
     m_phase = optionPair("Frame22", "opPhase", QRect(4560, 960, 1455, 495),
-        {{QStringLiteral("Three Phase"), QRect(120, 0, 1335, 255)},
-            {QStringLiteral("Single Phase"), QRect(120, 240, 1335, 255)}},
+        {{QStringLiteral("Three Phase"), QRect(120, 0, 1335, 240)},
+            {QStringLiteral("Single Phase"), QRect(120, 240, 1335, 240)}},
         this);
     m_phase->button(0)->setChecked(true);
 
     QLabel* voltageLabel = label("Label33", QStringLiteral("Line-Line Voltage"), this);
-    ui::placeOnPage(voltageLabel, 6480, 840, 1335, 255);
+    ui::placeOnPage(voltageLabel, 6480, 840, 1335, 240);
     m_faultVoltage = editableList("cbFaultVoltage",
         {QStringLiteral("4160"), QStringLiteral("480"), QStringLiteral("277"),
             QStringLiteral("240"), QStringLiteral("208"), QStringLiteral("120")},
@@ -243,7 +243,7 @@ void ShortCircuitPage::buildCircuitFields()
     ui::placeOnPage(m_faultVoltage, 6480, 1080, 1335, 315);
 
     QLabel* sizeLabel = label("Label25", QStringLiteral("Select Wire Size"), this);
-    ui::placeOnPage(sizeLabel, 2640, 2160, 1215, 255);
+    ui::placeOnPage(sizeLabel, 2640, 2160, 1215, 240);
     QStringList sizes;
     for (const ConductorCRow& row : ConductorCTable())
         sizes << QString::fromLatin1(row.SizeText.data(), row.SizeText.size());
@@ -256,26 +256,26 @@ void ShortCircuitPage::buildCircuitFields()
     ui::placeOnPage(m_wireSize, 2640, 2400, 1215, 315);
 
     m_cableType = optionPair("Frame25", "opCableType", QRect(4680, 1560, 3135, 735),
-        {{QStringLiteral(" Three Single Conductors"), QRect(240, 120, 2775, 255)},
-            {QStringLiteral(" Three-Conductor Cable"), QRect(240, 360, 2775, 255)}},
+        {{QStringLiteral(" Three Single Conductors"), QRect(240, 120, 2775, 240)},
+            {QStringLiteral(" Three-Conductor Cable"), QRect(240, 360, 2775, 240)}},
         this);
     m_cableType->button(0)->setChecked(true);
 
     m_magneticCon = optionPair("Frame24", "opMagneticCon", QRect(2520, 4440, 1935, 615),
-        {{QStringLiteral("Magnetic Conduit"), QRect(0, 120, 1815, 255)},
-            {QStringLiteral("Non-Magnetic Conduit"), QRect(0, 360, 2055, 255)}},
+        {{QStringLiteral("Magnetic Conduit"), QRect(0, 120, 1815, 240)},
+            {QStringLiteral("Non-Magnetic Conduit"), QRect(0, 360, 2055, 240)}},
         this);
     m_magneticCon->button(0)->setChecked(true);
 
     QLabel* conductorsLabel = label("Label26", QStringLiteral("Wires Per Phase"), this);
-    ui::placeOnPage(conductorsLabel, 2640, 2880, 1695, 255);
+    ui::placeOnPage(conductorsLabel, 2640, 2880, 1695, 240);
     m_phaseConductors
         = textBox("txtNumbPhaseCond", QStringLiteral("1"), FaultField::ConductorsPerPhase, this);
     conductorsLabel->setBuddy(m_phaseConductors);
     ui::placeOnPage(m_phaseConductors, 2640, 3120, 495, 375);
 
     QLabel* lengthLabel = label("Label27", QStringLiteral("Length of run in feet"), this);
-    ui::placeOnPage(lengthLabel, 2640, 3600, 1695, 255);
+    ui::placeOnPage(lengthLabel, 2640, 3600, 1695, 240);
     m_feet = textBox("txtFeet", QStringLiteral("0"), FaultField::LengthFeet, this);
     lengthLabel->setBuddy(m_feet);
     ui::placeOnPage(m_feet, 2640, 3840, 975, 375);

@@ -17,7 +17,7 @@ ResultsHistory::ResultsHistory(QWidget* parent)
     for (int i = 0; i < kSlots; ++i) {
         auto* button = new QRadioButton(QStringLiteral("Option%1").arg(i + 1), this);
         button->setObjectName(QStringLiteral("rbVDResults(%1)").arg(i));
-        ui::place(button, 840 * i, 0, 855, 255);
+        ui::place(button, 840 * i, 0, 840, 255);
         button->hide();
         m_group->addButton(button, i);
         m_buttons[i] = button;

@@ -302,7 +302,7 @@ void VoltageDropPage::buildVoltageWireFrame()
     m_wiresPerPhase = box("txtNumberOfWires", QStringLiteral("2"), m_wiresPerPhaseLabel->text(),
         m_parallelFrame, Qt::AlignHCenter);
     m_wiresPerPhaseLabel->setBuddy(m_wiresPerPhase);
-    ui::place(m_wiresPerPhase, 1410, 675, 510, 315);
+    ui::place(m_wiresPerPhase, 1410, 660, 510, 315);
     m_wiresPerPhaseLabel->setEnabled(false);
     m_wiresPerPhase->setEnabled(false);
     m_parallelFrame->hide();

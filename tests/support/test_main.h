@@ -11,10 +11,15 @@
 
 namespace testsupport {
 
-inline void pinEnvironment()
+inline void pinPlatform()
 {
     qputenv("QT_QPA_PLATFORM",
         qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+}
+
+inline void pinEnvironment()
+{
+    pinPlatform();
     qputenv("QT_FONT_DPI", "96");
     qputenv("QT_SCALE_FACTOR", "1");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
@@ -32,6 +37,19 @@ inline void pinLocale()
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
         testsupport::pinEnvironment();                                                             \
+        QApplication application(argc, argv);                                                      \
+        configureApplication(application);                                                         \
+        testsupport::pinLocale();                                                                  \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+// For tests about the screen's density, which take its font DPI and scale factor from
+// their environment.
+#define TAVILON_SCALED_WIDGET_TEST_MAIN(TestObject)                                                \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        testsupport::pinPlatform();                                                                \
         QApplication application(argc, argv);                                                      \
         configureApplication(application);                                                         \
         testsupport::pinLocale();                                                                  \
