@@ -19,16 +19,4 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation")
 
-# The program is hardened as Debian builds its packages (dpkg-buildflags), with immediate
-# binding as well so that the whole relocation table is read-only. Fortified functions
-# need an optimised build, so Debug builds, the sanitizer preset among them, go without.
-foreach(target tavilon_core tavilon_widgets tavilon)
-    target_compile_options(${target} PRIVATE -fstack-protector-strong)
-    if(NOT CMAKE_CXX_FLAGS MATCHES "_FORTIFY_SOURCE")
-        target_compile_definitions(${target}
-            PRIVATE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
-    endif()
-endforeach()
-target_link_options(tavilon PRIVATE LINKER:-z,relro LINKER:-z,now)
-
 include(CPack)
