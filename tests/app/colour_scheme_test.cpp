@@ -215,26 +215,34 @@ QWidget* ColourSchemeTest::show(const QString& view)
 void ColourSchemeTest::textAndDrawingsStandOut_data()
 {
     QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("whileOpen"); // the scheme changes with the window open
     QTest::addColumn<QString>("view");
     // Drawings the view shows; Picture1 and Picture2 take turns on the run drawing.
     QTest::addColumn<QStringList>("drawings");
 
     const QStringList logo {"pictLogo"};
+    const QStringList breaker {"pictLogo", "Image3", "Picture1"};
+    const QStringList transformer {"pictLogo", "Image3", "Picture2"};
     for (bool dark : {false, true}) {
         const char* scheme = dark ? "dark" : "light";
-        const auto row
-            = [scheme](const char* view) { return &QTest::addRow("%s, %s", scheme, view); };
-        *row("voltage drop") << dark << "voltage drop" << logo;
-        *row("conduit sizer") << dark << "conduit sizer" << logo;
-        *row("short circuit, breaker")
-            << dark << "short circuit, breaker" << QStringList {"pictLogo", "Image3", "Picture1"};
-        *row("short circuit, transformer") << dark << "short circuit, transformer"
-                                           << QStringList {"pictLogo", "Image3", "Picture2"};
-        *row("design data") << dark << "design data" << logo;
-        *row("introduction") << dark << "introduction"
-                             << QStringList {"Image1", "Image2", "Image4"};
-        *row("about") << dark << "about" << QStringList {"picIcon"};
-        *row("sheet") << dark << "sheet" << QStringList {};
+        const auto row = [scheme, dark](const char* view) -> QTestData& {
+            return QTest::addRow("%s, %s", scheme, view)
+                << dark << false << QString::fromLatin1(view);
+        };
+        row("voltage drop") << logo;
+        row("conduit sizer") << logo;
+        row("short circuit, breaker") << breaker;
+        row("short circuit, transformer") << transformer;
+        row("design data") << logo;
+        row("introduction") << QStringList {"Image1", "Image2", "Image4"};
+        row("about") << QStringList {"picIcon"};
+        row("sheet") << QStringList {};
+    }
+    // A desktop may change its scheme while the program runs.
+    for (const char* view : {"voltage drop", "conduit sizer", "short circuit, breaker"}) {
+        QTest::addRow("dark while open, %s", view)
+            << true << true << QString::fromLatin1(view)
+            << (QLatin1String(view) == QLatin1String("short circuit, breaker") ? breaker : logo);
     }
 }
 
@@ -243,13 +251,16 @@ void ColourSchemeTest::textAndDrawingsStandOut_data()
 void ColourSchemeTest::textAndDrawingsStandOut()
 {
     QFETCH(bool, dark);
+    QFETCH(bool, whileOpen);
     QFETCH(QString, view);
     QFETCH(QStringList, drawings);
 
-    if (dark)
+    if (dark && !whileOpen)
         QApplication::setPalette(darkPalette());
     QWidget* window = show(view);
     QVERIFY(window);
+    if (dark && whileOpen)
+        QApplication::setPalette(darkPalette());
     QTest::qWait(20);
     const QImage shot = window->grab().toImage();
     const auto inWindow = [window](const QWidget* widget) {
