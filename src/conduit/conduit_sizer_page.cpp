@@ -123,12 +123,14 @@ void ConduitSizerPage::buildWireData()
         size->setCompleter(nullptr);
         size->addItems(sizeItems);
         size->setCurrentIndex(-1);
+        size->setToolTip(group + QStringLiteral(": size of the conductors"));
         ui::place(size, 360, top, 1215, 315);
         m_sizes[i] = size;
 
         auto* count = new QLineEdit(QStringLiteral("0"), wireData);
         count->setObjectName(indexed("txCondWireNumber", i));
         count->setAccessibleName(group + QStringLiteral(" number of wires"));
+        count->setToolTip(group + QStringLiteral(": number of conductors of this size"));
         ui::place(count, 1800, top, 495, 375);
         m_counts[i] = count;
 
@@ -146,6 +148,8 @@ void ConduitSizerPage::buildWireData()
         ui::place(m_thhn[i], 0, 0, 255, 255);
         m_thw[i] = insulationButton(2 * i + 1, group + QStringLiteral(" THW"), insulation);
         ui::place(m_thw[i], 600, 0, 255, 255);
+        m_thhn[i]->setToolTip(group + QStringLiteral(": conductors with THHN insulation"));
+        m_thw[i]->setToolTip(group + QStringLiteral(": conductors with THW insulation"));
     }
 }
 
@@ -160,6 +164,8 @@ void ConduitSizerPage::buildResults()
     m_conduitSize->setFont(bold);
     ui::setResultName(m_conduitSize, QStringLiteral("Conduit size"));
     ui::setTextHue(m_conduitSize, QColor(0, 0, 255));
+    m_conduitSize->setToolTip(QStringLiteral(
+        "The smallest trade size of conduit that holds the conductors at 40 % fill"));
     ui::place(m_conduitSize, 120, 360, 3615, 375);
 
     for (int i = 0; i < kConduitGroups; ++i) {
@@ -169,6 +175,9 @@ void ConduitSizerPage::buildResults()
 
         m_lines[i] = label(indexed("lblCalc", i), QString(), results);
         ui::setResultName(m_lines[i], QStringLiteral("Group %1 result").arg(i + 1));
+        m_lines[i]->setToolTip(QStringLiteral("Group %1: the area of one conductor in square "
+                                              "inches, times the count, equals the group's area")
+                                   .arg(i + 1));
         // Light yellow in every scheme, and so with dark text in every scheme.
         ui::setFixedColours(m_lines[i], Qt::black, QColor(255, 255, 192));
         ui::place(m_lines[i], 1200, top, 2535, 255);
@@ -176,9 +185,12 @@ void ConduitSizerPage::buildResults()
 
     m_totalArea = label(QStringLiteral("lblTotalArea"), QString(), results);
     ui::setResultName(m_totalArea, QStringLiteral("Total area of the wires"));
+    m_totalArea->setToolTip(QStringLiteral("Total area of all the conductors, in square inches"));
     ui::place(m_totalArea, 240, 4400, 3495, 240);
     m_diameter = label(QStringLiteral("lblDiameter"), QString(), results);
     ui::setResultName(m_diameter, QStringLiteral("Conduit diameter required"));
+    m_diameter->setToolTip(
+        QStringLiteral("Inside diameter a conduit needs for 40 % fill, in inches"));
     ui::place(m_diameter, 120, 4640, 3375, 255);
 }
 

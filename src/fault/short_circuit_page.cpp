@@ -84,6 +84,7 @@ struct Option
 {
     QString caption;
     QRect twips; // relative to the frame
+    QString tip;
 };
 
 // A caption-less, borderless frame holding one exclusive pair of options, the element
@@ -99,6 +100,7 @@ QButtonGroup* optionPair(const char* frameName, const char* arrayName, const QRe
         auto* button = new QRadioButton(options[i].caption, frame);
         button->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(i));
         button->setAccessibleName(options[i].caption.trimmed());
+        button->setToolTip(options[i].tip);
         const QRect& r = options[i].twips;
         ui::place(button, r.x(), r.y(), r.width(), r.height());
         group->addButton(button, i);
@@ -165,20 +167,28 @@ void ShortCircuitPage::buildDrawings()
 void ShortCircuitPage::buildSourceFields()
 {
     m_shortType = optionPair("Frame21", "opShortType", QRect(3000, 960, 1215, 495),
-        {{QStringLiteral("X-FMR"), QRect(0, 240, 855, 240)},
-            {QStringLiteral("Breaker"), QRect(0, 0, 975, 240)}},
+        {{QStringLiteral("X-FMR"), QRect(0, 240, 855, 240),
+             QStringLiteral("The source is a transformer, given by its kVA and percent impedance")},
+            {QStringLiteral("Breaker"), QRect(0, 0, 975, 240),
+                QStringLiteral("The source is a breaker with a known available fault current")}},
         this);
     m_shortType->button(1)->setChecked(true);
 
     m_available = optionPair("Frame20", "opAvalible", QRect(3000, 360, 3135, 495),
-        {{QStringLiteral("Infinity"), QRect(0, 240, 795, 195)},
-            {QStringLiteral("Available Fault Current in Amps"), QRect(0, 0, 2835, 195)}},
+        {{QStringLiteral("Infinity"), QRect(0, 240, 795, 195),
+             QStringLiteral("The transformer is fed from an infinite bus: only its own impedance "
+                            "limits the fault current")},
+            {QStringLiteral("Available Fault Current in Amps"), QRect(0, 0, 2835, 195),
+                QStringLiteral("The fault current available at the breaker or at the transformer "
+                               "primary is known and typed in the box")}},
         this);
     m_available->button(1)->setChecked(true);
     m_available->button(0)->setEnabled(false);
 
     m_faultUtility
         = textBox("txtFaultUtility", QStringLiteral("13000"), FaultField::AvailableFaultAmps, this);
+    m_faultUtility->setToolTip(QStringLiteral(
+        "Available fault current at the breaker or at the transformer primary, in amperes"));
     ui::placeOnPage(m_faultUtility, 1860, 440, 975, 285);
 
     QLabel* primaryLabel = label("Label29", QStringLiteral("Primary Volts"), this);
@@ -192,6 +202,7 @@ void ShortCircuitPage::buildSourceFields()
     ui::setListName(m_voltsPri, primaryLabel->text());
     m_voltsPri->setEnabled(false);
     primaryLabel->setBuddy(m_voltsPri);
+    m_voltsPri->setToolTip(QStringLiteral("Primary voltage of the transformer, in volts"));
     ui::placeOnPage(m_voltsPri, 600, 840, 1095, 315);
 
     QLabel* kvaLabel = label("Label24", QStringLiteral("Enter  KVA   "), this);
@@ -199,6 +210,7 @@ void ShortCircuitPage::buildSourceFields()
     m_xfmrVA = textBox("txXfmrVA", QStringLiteral("500 "), FaultField::Kva, this);
     m_xfmrVA->setEnabled(false);
     kvaLabel->setBuddy(m_xfmrVA);
+    m_xfmrVA->setToolTip(QStringLiteral("Transformer rating, in kVA"));
     ui::placeOnPage(m_xfmrVA, 1320, 1200, 495, 375);
 
     QLabel* impedanceLabel = label("Label28", QStringLiteral("% Z"), this);
@@ -207,13 +219,18 @@ void ShortCircuitPage::buildSourceFields()
         = textBox("txXfmrZ", ui::format(5.2, numtext::Mask::Fixed1), FaultField::PercentZ, this);
     m_xfmrZ->setEnabled(false);
     impedanceLabel->setBuddy(m_xfmrZ);
+    m_xfmrZ->setToolTip(QStringLiteral("Transformer impedance from its nameplate, in percent"));
     ui::placeOnPage(m_xfmrZ, 1320, 1680, 495, 375);
 
     m_xfmrFla = label("lblXfmrFLA", QStringLiteral("FLA"), this);
     ui::setResultName(m_xfmrFla, QStringLiteral("Transformer full-load current"));
+    m_xfmrFla->setToolTip(
+        QStringLiteral("Full-load current of the transformer secondary, in amperes"));
     ui::placeOnPage(m_xfmrFla, 360, 2160, 1455, 240);
     m_xfmrIsc = label("lblXfmrISC", QStringLiteral("ISC"), this);
     ui::setResultName(m_xfmrIsc, QStringLiteral("Fault current at the secondary terminals"));
+    m_xfmrIsc->setToolTip(
+        QStringLiteral("Fault current at the transformer secondary terminals, in amperes"));
     ui::placeOnPage(m_xfmrIsc, 360, 2400, 1455, 255);
 
     // Hides the transformer fields from view while the source is a breaker.
@@ -226,8 +243,10 @@ void ShortCircuitPage::buildSourceFields()
 void ShortCircuitPage::buildCircuitFields()
 {
     m_phase = optionPair("Frame22", "opPhase", QRect(4560, 960, 1455, 495),
-        {{QStringLiteral("Three Phase"), QRect(120, 0, 1335, 240)},
-            {QStringLiteral("Single Phase"), QRect(120, 240, 1335, 240)}},
+        {{QStringLiteral("Three Phase"), QRect(120, 0, 1335, 240),
+             QStringLiteral("A three-phase system")},
+            {QStringLiteral("Single Phase"), QRect(120, 240, 1335, 240),
+                QStringLiteral("A single-phase system")}},
         this);
     m_phase->button(0)->setChecked(true);
 
@@ -240,6 +259,9 @@ void ShortCircuitPage::buildCircuitFields()
     m_faultVoltage->setCurrentIndex(m_faultVoltage->findText(QStringLiteral("208")));
     ui::setListName(m_faultVoltage, voltageLabel->text());
     voltageLabel->setBuddy(m_faultVoltage);
+    m_faultVoltage->setToolTip(QStringLiteral(
+        "Line-to-line voltage at the transformer secondary or the breaker and along the run, in "
+        "volts"));
     ui::placeOnPage(m_faultVoltage, 6480, 1080, 1335, 315);
 
     QLabel* sizeLabel = label("Label25", QStringLiteral("Select Wire Size"), this);
@@ -253,17 +275,23 @@ void ShortCircuitPage::buildCircuitFields()
     ui::setListName(m_wireSize, sizeLabel->text());
     m_wireSize->setMaxVisibleItems(sizes.size());
     sizeLabel->setBuddy(m_wireSize);
+    m_wireSize->setToolTip(QStringLiteral(
+        "Size of the run's copper conductors; Terminals gives the fault at the source itself"));
     ui::placeOnPage(m_wireSize, 2640, 2400, 1215, 315);
 
     m_cableType = optionPair("Frame25", "opCableType", QRect(4680, 1560, 3135, 735),
-        {{QStringLiteral(" Three Single Conductors"), QRect(240, 120, 2775, 240)},
-            {QStringLiteral(" Three-Conductor Cable"), QRect(240, 360, 2775, 240)}},
+        {{QStringLiteral(" Three Single Conductors"), QRect(240, 120, 2775, 240),
+             QStringLiteral("The run is made of single conductors")},
+            {QStringLiteral(" Three-Conductor Cable"), QRect(240, 360, 2775, 240),
+                QStringLiteral("The run is a three-conductor cable")}},
         this);
     m_cableType->button(0)->setChecked(true);
 
     m_magneticCon = optionPair("Frame24", "opMagneticCon", QRect(2520, 4440, 1935, 615),
-        {{QStringLiteral("Magnetic Conduit"), QRect(0, 120, 1815, 240)},
-            {QStringLiteral("Non-Magnetic Conduit"), QRect(0, 360, 2055, 240)}},
+        {{QStringLiteral("Magnetic Conduit"), QRect(0, 120, 1815, 240),
+             QStringLiteral("The run is in magnetic (steel) conduit")},
+            {QStringLiteral("Non-Magnetic Conduit"), QRect(0, 360, 2055, 240),
+                QStringLiteral("The run is in non-magnetic conduit, such as PVC or aluminum")}},
         this);
     m_magneticCon->button(0)->setChecked(true);
 
@@ -272,12 +300,15 @@ void ShortCircuitPage::buildCircuitFields()
     m_phaseConductors
         = textBox("txtNumbPhaseCond", QStringLiteral("1"), FaultField::ConductorsPerPhase, this);
     conductorsLabel->setBuddy(m_phaseConductors);
+    m_phaseConductors->setToolTip(
+        QStringLiteral("Number of conductors in parallel on each phase of the run"));
     ui::placeOnPage(m_phaseConductors, 2640, 3120, 495, 375);
 
     QLabel* lengthLabel = label("Label27", QStringLiteral("Length of run in feet"), this);
     ui::placeOnPage(lengthLabel, 2640, 3600, 1695, 240);
     m_feet = textBox("txtFeet", QStringLiteral("0"), FaultField::LengthFeet, this);
     lengthLabel->setBuddy(m_feet);
+    m_feet->setToolTip(QStringLiteral("Length of the run to the fault, in feet"));
     ui::placeOnPage(m_feet, 2640, 3840, 975, 375);
 }
 
@@ -293,6 +324,8 @@ void ShortCircuitPage::buildResults()
     resultFont.setPointSize(12);
     resultFont.setBold(true);
     m_fault->setFont(resultFont);
+    m_fault->setToolTip(QStringLiteral(
+        "Fault current at the end of the run, in amperes, by the point-to-point method"));
     ui::place(m_fault, 240, 360, 2655, 375);
 
     m_calculate = ui::button("cmdCalcFault", QStringLiteral("Calculate the Fault Current"), this);

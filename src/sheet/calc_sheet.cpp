@@ -63,6 +63,8 @@ CalcSheet::CalcSheet(QWidget* parent)
     m_document->setObjectName(QStringLiteral("RichTextBox1"));
     m_document->setAccessibleName(QStringLiteral("Calculation results"));
     m_document->setAcceptRichText(true);
+    m_document->setToolTip(QStringLiteral(
+        "The record of the reports sent here; type your own notes into it and print it"));
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(12);
     m_document->document()->setDefaultFont(font);

@@ -19,6 +19,11 @@ ResultsHistory::ResultsHistory(QWidget* parent)
         button->setObjectName(QStringLiteral("rbVDResults(%1)").arg(i));
         ui::place(button, 840 * i, 0, 840, 255);
         button->hide();
+        // A search with one set keeps each size it tried, captioned by its drop; one that
+        // needs parallel sets keeps the best size for each number of sets.
+        button->setToolTip(QStringLiteral("A size the last search tried, or its best size for "
+                                          "this number of parallel sets; pick it to see its "
+                                          "result"));
         m_group->addButton(button, i);
         m_buttons[i] = button;
 

@@ -92,6 +92,23 @@ QLineEdit* box(const char* name, const QString& text, const QString& accessibleN
     return edit;
 }
 
+// Tooltips for a group's options, in the order of their ids.
+void setTips(const OptionGroup* group, const QStringList& tips)
+{
+    Q_ASSERT(tips.size() == group->buttons().size());
+    for (int id = 0; id < tips.size(); ++id)
+        group->button(id)->setToolTip(tips[id]);
+}
+
+// The load box's tooltip follows the kind of load chosen (a LoadIndex).
+QString loadTip(int index)
+{
+    static const QString tips[] = {QStringLiteral("The load on each phase, in volt-amperes"),
+        QStringLiteral("The total load of all phases, in volt-amperes"),
+        QStringLiteral("The load's full-load current, in amperes")};
+    return tips[index];
+}
+
 QRadioButton* option(
     OptionGroup* group, const char* arrayName, int index, const QString& caption, QWidget* parent)
 {
@@ -156,6 +173,18 @@ void VoltageDropPage::buildCalculationFrame()
                   QStringLiteral("Find Voltage Drop for wire size"), frame1),
         120, 1290, 2730, 285);
     m_calcMode->button(BranchIndex)->setChecked(true);
+    setTips(m_calcMode,
+        {QStringLiteral("Find the voltage drop of a wire size you choose"),
+            QStringLiteral("Find the smallest branch-circuit conductor whose voltage drop stays "
+                           "within the percent beside it"),
+            QStringLiteral("Find the smallest feeder conductor whose voltage drop stays within "
+                           "the percent beside it")});
+    m_branchPercent->setToolTip(
+        QStringLiteral("Largest voltage drop allowed for a branch circuit, in percent of the "
+                       "source voltage"));
+    m_feederPercent->setToolTip(
+        QStringLiteral("Largest voltage drop allowed for a feeder, in percent of the source "
+                       "voltage"));
 }
 
 void VoltageDropPage::buildLoadKindFrame()
@@ -173,6 +202,10 @@ void VoltageDropPage::buildLoadKindFrame()
                   QStringLiteral("Enter per Phase Load in VA"), frame2),
         120, 1200, 2730, 285);
     m_loadKind->button(FullLoadAmpsIndex)->setChecked(true);
+    setTips(m_loadKind,
+        {QStringLiteral("Enter the load as the volt-amperes on each phase"),
+            QStringLiteral("Enter the load as the volt-amperes of all phases together"),
+            QStringLiteral("Enter the load as its full-load current, in amperes")});
 }
 
 void VoltageDropPage::buildPhaseFrame()
@@ -187,6 +220,9 @@ void VoltageDropPage::buildPhaseFrame()
     ui::place(option(m_phases, "VD_PHASE", DirectCurrentIndex, QStringLiteral("DC"), frame3), 1695,
         300, 630, 285);
     m_phases->button(ThreePhaseIndex)->setChecked(true);
+    setTips(m_phases,
+        {QStringLiteral("A three-phase AC circuit"), QStringLiteral("A single-phase AC circuit"),
+            QStringLiteral("A direct-current circuit")});
 }
 
 void VoltageDropPage::buildPowerFactorFrame()
@@ -207,6 +243,10 @@ void VoltageDropPage::buildPowerFactorFrame()
     m_powerFactor->setEnabled(false);
     ui::place(label("Label8", QStringLiteral("%"), framePF), 1080, 720, 210, 255);
     m_powerFactorOption->button(0)->setChecked(true);
+    setTips(m_powerFactorOption,
+        {QStringLiteral("Use a power factor of 100 %"),
+            QStringLiteral("Use the power factor typed in the box beside it")});
+    m_powerFactor->setToolTip(QStringLiteral("Power factor of the load, in percent"));
 }
 
 void VoltageDropPage::buildLoadFrame()
@@ -223,6 +263,8 @@ void VoltageDropPage::buildLoadFrame()
     ui::place(m_length, 1380, 885, 870, 315);
     m_loadLabel->setBuddy(m_load);
     lengthLabel->setBuddy(m_length);
+    m_load->setToolTip(loadTip(FullLoadAmpsIndex));
+    m_length->setToolTip(QStringLiteral("One-way length of the run, in feet"));
 }
 
 void VoltageDropPage::buildVoltageWireFrame()
@@ -240,6 +282,9 @@ void VoltageDropPage::buildVoltageWireFrame()
     m_volts->addItems(kVoltages);
     m_volts->setCurrentIndex(0);
     ui::place(m_volts, 870, 270, 1080, 330);
+    // The list's text box passes a tooltip request on to the list, which answers it.
+    m_volts->setToolTip(
+        QStringLiteral("Source voltage, in volts; line to line for a three-phase circuit"));
 
     m_conduitLabel = label("lblConduit", QStringLiteral("Conduit:"), frame4);
     ui::place(m_conduitLabel, 120, 660, 720, 255);
@@ -248,6 +293,10 @@ void VoltageDropPage::buildVoltageWireFrame()
     ui::place(option(m_conduit, "Conduit", 1, QStringLiteral("Al"), frame4), 1650, 645, 540, 285);
     ui::place(option(m_conduit, "Conduit", 2, QStringLiteral("PVC"), frame4), 2190, 645, 720, 285);
     m_conduit->button(0)->setChecked(true);
+    QStringList racewayTips;
+    for (const char* raceway : {"steel", "aluminum", "PVC"})
+        racewayTips << QStringLiteral("Conductors in %1 conduit").arg(QLatin1String(raceway));
+    setTips(m_conduit, racewayTips);
 
     // Direct current has no raceway choice: the coating of copper takes its place.
     m_coatedFrame = plainFrame("frameCoated", frame4);
@@ -258,6 +307,9 @@ void VoltageDropPage::buildVoltageWireFrame()
     ui::place(option(m_coating, "rbCoated", 1, QStringLiteral("Coated"), m_coatedFrame), 1200, 30,
         930, 285);
     m_coating->button(0)->setChecked(true);
+    setTips(m_coating,
+        {QStringLiteral("Uncoated copper conductors, for direct current"),
+            QStringLiteral("Coated (tinned) copper conductors, for direct current")});
     m_coatedFrame->hide();
 
     QWidget* frame7 = plainFrame("Frame7", frame4);
@@ -269,6 +321,8 @@ void VoltageDropPage::buildVoltageWireFrame()
     ui::place(option(m_wireType, "Wire_Type", 1, QStringLiteral("Aluminum"), frame7), 1770, 30,
         1110, 285);
     m_wireType->button(0)->setChecked(true);
+    setTips(
+        m_wireType, {QStringLiteral("Copper conductors"), QStringLiteral("Aluminum conductors")});
 
     QWidget* frame5 = plainFrame("Frame5", frame4);
     ui::place(frame5, 60, 1290, 2910, 345);
@@ -279,6 +333,11 @@ void VoltageDropPage::buildVoltageWireFrame()
     ui::place(
         option(m_temperature, "rbTemp", 1, QStringLiteral("90 C"), frame5), 1800, 30, 900, 285);
     m_temperature->button(0)->setChecked(true);
+    QStringList ratingTips;
+    for (int rating : {75, 90})
+        ratingTips
+            << QStringLiteral("Ampacity from the %1 °C column of NEC Table 310-16").arg(rating);
+    setTips(m_temperature, ratingTips);
 
     // The chosen size and its parallel sets, used only when the drop of one size is asked.
     m_parallelFrame = plainFrame("FrameParallel", frame4);
@@ -305,6 +364,10 @@ void VoltageDropPage::buildVoltageWireFrame()
     ui::place(m_wiresPerPhase, 1410, 660, 510, 315);
     m_wiresPerPhaseLabel->setEnabled(false);
     m_wiresPerPhase->setEnabled(false);
+    m_wireSize->setToolTip(QStringLiteral("Conductor size whose voltage drop is calculated"));
+    m_parallel->setToolTip(
+        QStringLiteral("Run the conductors in parallel sets on each phase, 1/0 awg and larger"));
+    m_wiresPerPhase->setToolTip(QStringLiteral("Number of conductors in parallel on each phase"));
     m_parallelFrame->hide();
 }
 
@@ -314,11 +377,15 @@ void VoltageDropPage::buildResults()
     m_wireNote = label("lblWireNote", QString(), this);
     ui::setTextHue(m_wireNote, Qt::red);
     ui::place(m_wireNote, 1620, 3510, 6990, 255);
+    m_wireNote->setToolTip(
+        QStringLiteral("Caution when an 18 awg lighting tap is longer than 50 feet or a 16 awg "
+                       "tap longer than 100 feet (NEC 240-4)"));
 
     m_results
         = named(new QTextEdit(this), QStringLiteral("txtboxResults"), QStringLiteral("Results"));
     m_results->setReadOnly(true);
     m_results->setTabChangesFocus(true);
+    m_results->setToolTip(QStringLiteral("The result of the last calculation"));
     ui::place(m_results, 90, 3795, 8520, 1740);
 
     m_calcSheet = ui::button("btnCalc_Sheet", QStringLiteral("Print"), this);
@@ -436,6 +503,7 @@ void VoltageDropPage::loadKindChosen(int index)
         QStringLiteral("VA Total Load:"), QStringLiteral("Full Load Amps:")};
     m_loadLabel->setText(captions[index]);
     m_load->setAccessibleName(captions[index]);
+    m_load->setToolTip(loadTip(index));
     focusLoad();
 }
 

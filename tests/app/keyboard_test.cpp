@@ -9,10 +9,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -84,6 +86,8 @@ private slots:
     void returnPressesTheFocusedButton_data();
     void returnPressesTheFocusedButton();
     void controlsHaveNames();
+    void controlsHaveTooltips_data();
+    void controlsHaveTooltips();
     void resultsReachAScreenReader();
 
 private:
@@ -418,6 +422,64 @@ void KeyboardTest::controlsHaveNames()
             continue;
         QVERIFY2(!control->accessibleName().trimmed().isEmpty(), qPrintable(describe(control)));
     }
+}
+
+void KeyboardTest::controlsHaveTooltips_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("excluded");
+    QTest::addColumn<int>("least"); // the fewest controls the walk must find
+
+    // The Design Data tables and the About window's list of what Tavilon offers are
+    // reference text to read, not inputs or results; their own text says what they are.
+    QTest::newRow("main window") << "main"
+                                 << QStringList {"RichTextBox1(0)", "RichTextBox1(1)",
+                                        "RichTextBox1(2)"}
+                                 << 115;
+    QTest::newRow("results sheet") << "sheet" << QStringList {} << 1;
+    QTest::newRow("about window") << "about" << QStringList {"RichTextBox1"} << 0;
+}
+
+// Every input and result says what it holds when the pointer rests on it, on every page,
+// shown or not.
+void KeyboardTest::controlsHaveTooltips()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, excluded);
+    QFETCH(int, least);
+    QWidget* checkedWindow = m_window;
+    if (window == QLatin1String("sheet"))
+        checkedWindow = new CalcSheet;
+    else if (window == QLatin1String("about"))
+        checkedWindow = new AboutWindow;
+
+    // An editable list's text box passes the pointer's question on to its list. A result
+    // label is named apart from its text and describes the result it shows
+    // (ui::setResultName); the lighting-tap caution is read as it stands.
+    const auto needsTip = [](const QWidget* widget) {
+        if (qobject_cast<const QLineEdit*>(widget))
+            return !qobject_cast<const QComboBox*>(widget->parentWidget());
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            return label->objectName() == QLatin1String("lblWireNote")
+                || (!label->accessibleName().isEmpty() && label->accessibleName() != label->text()
+                    && label->accessibleDescription() == label->text());
+        return qobject_cast<const QComboBox*>(widget) || qobject_cast<const QRadioButton*>(widget)
+            || qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QTextEdit*>(widget);
+    };
+    int checked = 0;
+    for (QWidget* widget : checkedWindow->findChildren<QWidget*>()) {
+        // A list's drop-down is a window of its own.
+        if (widget->window() != checkedWindow || !needsTip(widget)
+            || excluded.contains(widget->objectName()))
+            continue;
+        ++checked;
+        QVERIFY2(!widget->toolTip().trimmed().isEmpty(),
+            qPrintable(describe(widget) + QStringLiteral(" has no tooltip")));
+    }
+    QVERIFY2(checked >= least, qPrintable(QString::number(checked)));
+    for (const QString& name : std::as_const(excluded))
+        QVERIFY2(testsupport::findControl<QTextEdit>(checkedWindow, name)->isReadOnly(),
+            qPrintable(name));
 }
 
 // A result label is named for what it shows; the result itself is in its description.
