@@ -41,6 +41,8 @@ signals:
     void picked(int slot);
 
 private:
+    void layOutSlots();
+
     OptionGroup* m_group = nullptr;
     std::array<QRadioButton*, kSlots> m_buttons {};
     std::array<QTextDocument*, kSlots> m_contents {};
