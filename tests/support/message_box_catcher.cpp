@@ -13,8 +13,17 @@ MessageBoxCatcher::MessageBoxCatcher()
 void MessageBoxCatcher::answer()
 {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible())
+    if (!box || !box->isVisible()) {
+        m_waiting.invalidate();
         return;
+    }
+    // The window system makes a shown box the active window a moment later; the user
+    // answers it only then. A box that never comes forward is answered all the same.
+    if (!m_waiting.isValid())
+        m_waiting.start();
+    if (!box->isActiveWindow() && m_waiting.elapsed() < 1000)
+        return;
+    m_waiting.invalidate();
     Message message;
     message.title = box->windowTitle();
     message.text = box->text();

@@ -3,6 +3,7 @@
 // Answers the program's message boxes while a test drives a window, and remembers what
 // they said.
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -35,6 +36,7 @@ private:
     void answer();
 
     QTimer m_timer;
+    QElapsedTimer m_waiting; // since the box showed, until it is active
     QList<Message> m_messages;
     std::function<void()> m_onOpen;
 };
