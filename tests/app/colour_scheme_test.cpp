@@ -1,22 +1,16 @@
-#include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/voltage_drop_settings.h"
-#include "find_control.h"
-#include "message_box_catcher.h"
-#include "sheet/calc_sheet.h"
 #include "test_main.h"
 #include "ui/colours.h"
 #include "user_actions.h"
+#include "views.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QSvgWidget>
-#include <QTabWidget>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -121,9 +115,9 @@ QString shownText(const QWidget* widget)
 
 } // namespace
 
-using testsupport::chooseFromList;
-using testsupport::clickOnMark;
-
+// Under the default colours and a dark scheme, every text reads against what lies behind
+// it (4.5:1), and the outline of every drawing stands out from its ground (3:1), in every
+// window and mode.
 class ColourSchemeTest : public QObject
 {
     Q_OBJECT
@@ -134,22 +128,6 @@ private slots:
     void textAndDrawingsStandOut();
 
 private:
-    template<typename T = QWidget>
-    T* find(const QString& name) const
-    {
-        return testsupport::findControl<T>(m_windows->mainWindow(), name);
-    }
-    void type(const QString& box, const QString& text) const
-    {
-        QLineEdit* edit = find<QLineEdit>(box);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    void click(const QString& name) const { clickOnMark(find<QAbstractButton>(name)); }
-    // Brings a view forward with its coloured texts and drawings on show.
-    QWidget* show(const QString& view);
-
     VoltageDropSettings m_settings;
     ProgramWindows* m_windows = nullptr;
     QPalette m_defaultPalette;
@@ -169,95 +147,31 @@ void ColourSchemeTest::cleanup()
     QApplication::setPalette(m_defaultPalette);
 }
 
-QWidget* ColourSchemeTest::show(const QString& view)
-{
-    MainWindow* window = m_windows->showMainWindow();
-    if (!QTest::qWaitForWindowActive(window))
-        return nullptr;
-    QTabWidget* tabs = window->tabs();
-    MessageBoxCatcher catcher;
-    if (view == QLatin1String("voltage drop")) {
-        tabs->setCurrentIndex(MainWindow::VoltageDropTab);
-        click(QStringLiteral("VD_CALC(0)"));
-        click(QStringLiteral("rbTemp(1)"));
-        chooseFromList(find<QComboBox>(QStringLiteral("cbWireSize")), QStringLiteral("   18 awg"));
-        type(QStringLiteral("txtLoad"), QStringLiteral("5"));
-        type(QStringLiteral("txtLength"), QStringLiteral("60"));
-        click(QStringLiteral("btnCalculate"));
-    } else if (view == QLatin1String("conduit sizer")) {
-        tabs->setCurrentIndex(MainWindow::ConduitSizerTab);
-        chooseFromList(
-            find<QComboBox>(QStringLiteral("cbCondWireSize(0)")), QStringLiteral("   12 awg"));
-        type(QStringLiteral("txCondWireNumber(0)"), QStringLiteral("3"));
-        click(QStringLiteral("cmdCalcCondSize"));
-    } else if (view.startsWith(QLatin1String("short circuit"))) {
-        tabs->setCurrentIndex(MainWindow::ShortCircuitTab);
-        if (view.endsWith(QLatin1String("transformer")))
-            click(QStringLiteral("opShortType(0)"));
-        click(QStringLiteral("cmdCalcFault"));
-    } else if (view == QLatin1String("design data")) {
-        tabs->setCurrentIndex(MainWindow::DesignDataTab);
-    } else if (view == QLatin1String("introduction")) {
-        tabs->setCurrentIndex(MainWindow::IntroductionTab);
-    } else if (view == QLatin1String("about")) {
-        window->showAbout();
-        QWidget* about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
-        return QTest::qWaitForWindowExposed(about) ? about : nullptr;
-    } else if (view == QLatin1String("sheet")) {
-        tabs->setCurrentIndex(MainWindow::ShortCircuitTab);
-        click(QStringLiteral("cmdCalcFault"));
-        click(QStringLiteral("cmdPrint"));
-        return m_windows->calcSheet();
-    }
-    return window;
-}
-
 void ColourSchemeTest::textAndDrawingsStandOut_data()
 {
     QTest::addColumn<bool>("dark");
     QTest::addColumn<bool>("whileOpen"); // the scheme changes with the window open
     QTest::addColumn<QString>("view");
-    // Drawings the view shows; Picture1 and Picture2 take turns on the run drawing.
-    QTest::addColumn<QStringList>("drawings");
 
-    const QStringList logo {"pictLogo"};
-    const QStringList breaker {"pictLogo", "Image3", "Picture1"};
-    const QStringList transformer {"pictLogo", "Image3", "Picture2"};
-    for (bool dark : {false, true}) {
-        const char* scheme = dark ? "dark" : "light";
-        const auto row = [scheme, dark](const char* view) -> QTestData& {
-            return QTest::addRow("%s, %s", scheme, view)
-                << dark << false << QString::fromLatin1(view);
-        };
-        row("voltage drop") << logo;
-        row("conduit sizer") << logo;
-        row("short circuit, breaker") << breaker;
-        row("short circuit, transformer") << transformer;
-        row("design data") << logo;
-        row("introduction") << QStringList {"Image1", "Image2", "Image4"};
-        row("about") << QStringList {"picIcon"};
-        row("sheet") << QStringList {};
+    for (const QString& view : testsupport::viewNames()) {
+        QTest::addRow("light, %s", qPrintable(view)) << false << false << view;
+        QTest::addRow("dark, %s", qPrintable(view)) << true << false << view;
     }
     // A desktop may change its scheme while the program runs.
-    for (const char* view : {"voltage drop", "conduit sizer", "short circuit, breaker"}) {
-        QTest::addRow("dark while open, %s", view)
-            << true << true << QString::fromLatin1(view)
-            << (QLatin1String(view) == QLatin1String("short circuit, breaker") ? breaker : logo);
-    }
+    for (const char* view :
+        {"voltage drop, direct current", "conduit sizer", "short circuit, breaker"})
+        QTest::addRow("dark while open, %s", view) << true << true << QString::fromLatin1(view);
 }
 
-// Every text reads against what lies behind it (4.5:1), and the outline of every drawing
-// stands out from its ground (3:1).
 void ColourSchemeTest::textAndDrawingsStandOut()
 {
     QFETCH(bool, dark);
     QFETCH(bool, whileOpen);
     QFETCH(QString, view);
-    QFETCH(QStringList, drawings);
 
     if (dark && !whileOpen)
         QApplication::setPalette(darkPalette());
-    QWidget* window = show(view);
+    QWidget* window = testsupport::showView(*m_windows, view);
     QVERIFY(window);
     if (dark && whileOpen)
         QApplication::setPalette(darkPalette());
@@ -283,13 +197,14 @@ void ColourSchemeTest::textAndDrawingsStandOut()
     }
     QVERIFY(texts > 0);
 
-    for (const QString& name : std::as_const(drawings)) {
-        auto* drawing = testsupport::findControl<QSvgWidget>(window, name);
-        QVERIFY2(drawing->isVisible(), qPrintable(name));
+    for (QSvgWidget* drawing : window->findChildren<QSvgWidget*>()) {
+        if (!drawing->isVisible())
+            continue;
         drawing->hide();
         const QImage behind = window->grab().toImage();
         drawing->show();
         QList<double> outline = outlineContrasts(shot, behind, inWindow(drawing));
+        const QString name = drawing->objectName();
         QVERIFY2(outline.size() > 10, qPrintable(name));
         // The faintest tenth is the blending where a curve only grazes a row.
         std::sort(outline.begin(), outline.end());

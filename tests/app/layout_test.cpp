@@ -1,11 +1,8 @@
-#include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/voltage_drop_settings.h"
-#include "find_control.h"
-#include "message_box_catcher.h"
-#include "sheet/calc_sheet.h"
 #include "test_main.h"
 #include "user_actions.h"
+#include "views.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -25,6 +22,7 @@
 #include <QSvgWidget>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <optional>
 #include <set>
@@ -91,13 +89,6 @@ void collectControls(QWidget* parent, QList<QWidget*>& controls)
     }
 }
 
-// Where a frame keeps its controls: inside its border, and below its caption (a group
-// box takes its contents margins from the style).
-QRect contentsOf(const QWidget* frame)
-{
-    return frame->contentsRect();
-}
-
 // What a control covers of its frame; a drawing covers only what it paints.
 QRegion footprint(QWidget* control, const QWidget* frame)
 {
@@ -123,34 +114,25 @@ struct Caption
 
 std::optional<Caption> captionOf(QWidget* widget)
 {
-    const auto inStyle = [widget](QStyle::SubElement element, const auto& option) {
-        return widget->style()->subElementRect(element, &option, widget);
-    };
     if (auto* label = qobject_cast<QLabel*>(widget))
         return Caption {label->text(), label->contentsRect(), label->wordWrap()};
-    if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        // The style keeps a margin inside the button's face.
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    if (!button || qobject_cast<QToolButton*>(widget))
+        return std::nullopt;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QStyle::SubElement element = qobject_cast<QRadioButton*>(button)
+        ? QStyle::SE_RadioButtonContents
+        : qobject_cast<QCheckBox*>(button) ? QStyle::SE_CheckBoxContents
+                                           : QStyle::SE_PushButtonContents;
+    QRect area = button->style()->subElementRect(element, &option, button);
+    // The style keeps a margin inside a push button's face.
+    if (element == QStyle::SE_PushButtonContents) {
         const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
-        return Caption {button->text(),
-            inStyle(QStyle::SE_PushButtonContents, option).adjusted(margin / 2, 0, -margin / 2, 0)};
+        area.adjust(margin / 2, 0, -margin / 2, 0);
     }
-    if (auto* option = qobject_cast<QRadioButton*>(widget)) {
-        QStyleOptionButton style;
-        style.initFrom(option);
-        style.text = option->text();
-        return Caption {option->text(), inStyle(QStyle::SE_RadioButtonContents, style)};
-    }
-    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-        QStyleOptionButton style;
-        style.initFrom(box);
-        style.text = box->text();
-        return Caption {box->text(), inStyle(QStyle::SE_CheckBoxContents, style)};
-    }
-    if (auto* frame = qobject_cast<QGroupBox*>(widget))
-        return Caption {frame->title(), frame->rect()};
-    return std::nullopt;
+    return Caption {button->text(), area};
 }
 
 // The room a text box gives its text.
@@ -174,17 +156,15 @@ QString cutOff(QWidget* widget)
                                    : QRect(0, 0, metrics.horizontalAdvance(text), metrics.height());
         return needed.width() > area.width() || needed.height() > area.height();
     };
-    if (const std::optional<Caption> caption = captionOf(widget)) {
-        if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-            if (frame->minimumSizeHint().width() > frame->width())
-                return QStringLiteral("the title");
-        } else if (!caption->text.isEmpty()
-            && tooSmall(caption->text, caption->area, caption->wraps)) {
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        if (frame->minimumSizeHint().width() > frame->width())
+            return QStringLiteral("the title");
+    } else if (const std::optional<Caption> caption = captionOf(widget)) {
+        if (!caption->text.isEmpty() && tooSmall(caption->text, caption->area, caption->wraps))
             return QStringLiteral("\"%1\" in %2x%3")
                 .arg(caption->text)
                 .arg(caption->area.width())
                 .arg(caption->area.height());
-        }
     } else if (auto* list = qobject_cast<QComboBox*>(widget); list && list->lineEdit()) {
         const QRect area = textArea(list->lineEdit());
         for (int i = 0; i < list->count(); ++i) {
@@ -210,7 +190,8 @@ QStringList layoutProblems(QWidget* window)
     for (QWidget* frame : std::as_const(frames)) {
         QList<QWidget*> controls;
         collectControls(frame, controls);
-        const QRect contents = contentsOf(frame);
+        // A group box takes the style's margins round its caption as its contents margins.
+        const QRect contents = frame->contentsRect();
         QList<QRegion> covered;
         for (QWidget* control : std::as_const(controls))
             covered << footprint(control, frame);
@@ -233,9 +214,6 @@ QStringList layoutProblems(QWidget* window)
 
 } // namespace
 
-using testsupport::chooseFromList;
-using testsupport::clickOnMark;
-
 // Walks every window and mode and checks what the user sees of each control: it lies
 // inside its frame, clear of its neighbours, and shows its whole caption. The test runs
 // at 96 dpi, with a font DPI of 144 and at a scale factor of 1.5.
@@ -249,21 +227,6 @@ private slots:
     void everyControlFits();
 
 private:
-    template<typename T = QWidget>
-    T* find(const QString& name) const
-    {
-        return testsupport::findControl<T>(m_windows->mainWindow(), name);
-    }
-    void type(const QString& box, const QString& text) const
-    {
-        QLineEdit* edit = find<QLineEdit>(box);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    void click(const QString& name) const { clickOnMark(find<QAbstractButton>(name)); }
-    QWidget* show(const QString& view);
-
     VoltageDropSettings m_settings;
     ProgramWindows* m_windows = nullptr;
 };
@@ -280,87 +243,17 @@ void LayoutTest::cleanup()
     delete m_windows;
 }
 
-// Brings a window forward in one of its modes, with its longest texts on show.
-QWidget* LayoutTest::show(const QString& view)
-{
-    MainWindow* window = m_windows->showMainWindow();
-    if (!QTest::qWaitForWindowActive(window))
-        return nullptr;
-    QTabWidget* tabs = window->tabs();
-    MessageBoxCatcher catcher;
-    if (view.startsWith(QLatin1String("voltage drop"))) {
-        tabs->setCurrentIndex(MainWindow::VoltageDropTab);
-        if (view.endsWith(QLatin1String("fixed size in parallel"))) {
-            click(QStringLiteral("VD_CALC(0)"));
-            click(QStringLiteral("ckWiresParallel"));
-            type(QStringLiteral("txtNumberOfWires"), QStringLiteral("12"));
-        } else if (view.endsWith(QLatin1String("direct current"))) {
-            click(QStringLiteral("VD_CALC(0)"));
-            click(QStringLiteral("VD_PHASE(2)"));
-            click(QStringLiteral("rbTemp(1)"));
-            chooseFromList(
-                find<QComboBox>(QStringLiteral("cbWireSize")), QStringLiteral("   16 awg"));
-            type(QStringLiteral("txtLength"), QStringLiteral("150"));
-        } else if (view.endsWith(QLatin1String("history"))) {
-            chooseFromList(find<QComboBox>(QStringLiteral("cbVolts")), QStringLiteral("120"));
-            type(QStringLiteral("txtLoad"), QStringLiteral("20"));
-            type(QStringLiteral("txtLength"), QStringLiteral("2000"));
-            // A long run: ten slots, the sets tried and then sizes with two-digit drops.
-            click(QStringLiteral("btnCalculate"));
-        }
-    } else if (view == QLatin1String("conduit sizer")) {
-        tabs->setCurrentIndex(MainWindow::ConduitSizerTab);
-        for (int i = 0; i < 10; ++i) {
-            chooseFromList(find<QComboBox>(QStringLiteral("cbCondWireSize(%1)").arg(i)),
-                QStringLiteral("  750 kcmil"));
-            type(QStringLiteral("txCondWireNumber(%1)").arg(i), QStringLiteral("40"));
-        }
-        click(QStringLiteral("cmdCalcCondSize"));
-    } else if (view.startsWith(QLatin1String("short circuit"))) {
-        tabs->setCurrentIndex(MainWindow::ShortCircuitTab);
-        if (!view.endsWith(QLatin1String("breaker")))
-            click(QStringLiteral("opShortType(0)"));
-        if (view.endsWith(QLatin1String("known primary")))
-            click(QStringLiteral("opAvalible(1)"));
-        type(QStringLiteral("txtFaultUtility"), QStringLiteral("1000000"));
-        chooseFromList(
-            find<QComboBox>(QStringLiteral("cmbFaultWireSize")), QStringLiteral("1000 kcmil"));
-        click(QStringLiteral("cmdCalcFault"));
-    } else if (view.startsWith(QLatin1String("design data"))) {
-        tabs->setCurrentIndex(MainWindow::DesignDataTab);
-        if (view.endsWith(QLatin1String("transformers")))
-            click(QStringLiteral("cmdTransfomers"));
-        else if (view.endsWith(QLatin1String("motors")))
-            click(QStringLiteral("cmdMotors"));
-    } else if (view == QLatin1String("introduction")) {
-        tabs->setCurrentIndex(MainWindow::IntroductionTab);
-    } else if (view == QLatin1String("about")) {
-        window->showAbout();
-        QWidget* about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
-        return QTest::qWaitForWindowExposed(about) ? about : nullptr;
-    } else if (view == QLatin1String("sheet")) {
-        tabs->setCurrentIndex(MainWindow::ShortCircuitTab);
-        click(QStringLiteral("cmdPrint"));
-        return m_windows->calcSheet();
-    }
-    return window;
-}
-
 void LayoutTest::everyControlFits_data()
 {
     QTest::addColumn<QString>("view");
-    for (const char* view : {"voltage drop, size search", "voltage drop, fixed size in parallel",
-             "voltage drop, direct current", "voltage drop, history", "conduit sizer",
-             "short circuit, breaker", "short circuit, transformer", "short circuit, known primary",
-             "design data, transformers", "design data, motors", "design data, wire ampacities",
-             "introduction", "about", "sheet"})
-        QTest::newRow(view) << QString::fromLatin1(view);
+    for (const QString& view : testsupport::viewNames())
+        QTest::newRow(qPrintable(view)) << view;
 }
 
 void LayoutTest::everyControlFits()
 {
     QFETCH(QString, view);
-    QWidget* window = show(view);
+    QWidget* window = testsupport::showView(*m_windows, view);
     QVERIFY(window);
     const QStringList problems = layoutProblems(window);
     for (const QString& problem : problems)

@@ -1,0 +1,190 @@
+#include "views.h"
+
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "find_control.h"
+#include "message_box_catcher.h"
+#include "sheet/calc_sheet.h"
+#include "user_actions.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+
+#include <functional>
+
+namespace testsupport {
+
+namespace {
+
+// The user at the program's windows.
+class User
+{
+public:
+    User(ProgramWindows& windows, MainWindow* window)
+        : m_windows(windows)
+        , m_window(window)
+    { }
+
+    QWidget* main() const { return m_window; }
+    // Turns to a page of the main window.
+    QWidget* page(MainWindow::Page page) const
+    {
+        m_window->tabs()->setCurrentIndex(page);
+        return m_window;
+    }
+    void click(const QString& name) const
+    {
+        clickOnMark(findControl<QAbstractButton>(m_window, name));
+    }
+    void type(const QString& box, const QString& text) const
+    {
+        auto* edit = findControl<QLineEdit>(m_window, box);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    void choose(const QString& list, const QString& item) const
+    {
+        chooseFromList(findControl<QComboBox>(m_window, list), item);
+    }
+
+    QWidget* about() const
+    {
+        m_window->showAbout();
+        QWidget* about = shownWindow(QStringLiteral("AboutRudu_Vovor"));
+        return QTest::qWaitForWindowExposed(about) ? about : nullptr;
+    }
+    QWidget* sheet() const { return m_windows.calcSheet(); }
+
+private:
+    ProgramWindows& m_windows;
+    MainWindow* m_window;
+};
+
+struct View
+{
+    const char* name;
+    // Brings the view forward and returns its window.
+    std::function<QWidget*(const User&)> bringForward;
+};
+
+// Long inputs and results: a history of ten slots with two-digit drops, the longest
+// caution, the largest sizes, six-digit currents.
+const View kViews[] = {
+    {"voltage drop, size search",
+        [](const User& user) { return user.page(MainWindow::VoltageDropTab); }},
+    {"voltage drop, fixed size in parallel",
+        [](const User& user) {
+            user.page(MainWindow::VoltageDropTab);
+            user.click(QStringLiteral("VD_CALC(0)"));
+            user.click(QStringLiteral("ckWiresParallel"));
+            user.type(QStringLiteral("txtNumberOfWires"), QStringLiteral("12"));
+            return user.main();
+        }},
+    {"voltage drop, direct current",
+        [](const User& user) {
+            user.page(MainWindow::VoltageDropTab);
+            user.click(QStringLiteral("VD_CALC(0)"));
+            user.click(QStringLiteral("VD_PHASE(2)"));
+            user.click(QStringLiteral("rbTemp(1)"));
+            user.choose(QStringLiteral("cbWireSize"), QStringLiteral("   16 awg"));
+            user.type(QStringLiteral("txtLength"), QStringLiteral("150"));
+            return user.main();
+        }},
+    {"voltage drop, history",
+        [](const User& user) {
+            user.page(MainWindow::VoltageDropTab);
+            user.choose(QStringLiteral("cbVolts"), QStringLiteral("120"));
+            user.type(QStringLiteral("txtLoad"), QStringLiteral("20"));
+            user.type(QStringLiteral("txtLength"), QStringLiteral("2000"));
+            user.click(QStringLiteral("btnCalculate"));
+            return user.main();
+        }},
+    {"conduit sizer",
+        [](const User& user) {
+            user.page(MainWindow::ConduitSizerTab);
+            for (int i = 0; i < 10; ++i) {
+                user.choose(
+                    QStringLiteral("cbCondWireSize(%1)").arg(i), QStringLiteral("  750 kcmil"));
+                user.type(QStringLiteral("txCondWireNumber(%1)").arg(i), QStringLiteral("40"));
+            }
+            user.click(QStringLiteral("cmdCalcCondSize"));
+            return user.main();
+        }},
+    {"short circuit, breaker",
+        [](const User& user) {
+            user.page(MainWindow::ShortCircuitTab);
+            user.type(QStringLiteral("txtFaultUtility"), QStringLiteral("1000000"));
+            user.choose(QStringLiteral("cmbFaultWireSize"), QStringLiteral("1000 kcmil"));
+            user.click(QStringLiteral("cmdCalcFault"));
+            return user.main();
+        }},
+    {"short circuit, transformer",
+        [](const User& user) {
+            user.page(MainWindow::ShortCircuitTab);
+            user.click(QStringLiteral("opShortType(0)"));
+            user.choose(QStringLiteral("cmbFaultWireSize"), QStringLiteral("1000 kcmil"));
+            user.click(QStringLiteral("cmdCalcFault"));
+            return user.main();
+        }},
+    {"short circuit, known primary",
+        [](const User& user) {
+            user.page(MainWindow::ShortCircuitTab);
+            user.click(QStringLiteral("opShortType(0)"));
+            user.click(QStringLiteral("opAvalible(1)"));
+            user.type(QStringLiteral("txtFaultUtility"), QStringLiteral("1000000"));
+            user.click(QStringLiteral("cmdCalcFault"));
+            return user.main();
+        }},
+    {"design data, transformers",
+        [](const User& user) {
+            user.page(MainWindow::DesignDataTab);
+            user.click(QStringLiteral("cmdTransfomers"));
+            return user.main();
+        }},
+    {"design data, motors",
+        [](const User& user) {
+            user.page(MainWindow::DesignDataTab);
+            user.click(QStringLiteral("cmdMotors"));
+            return user.main();
+        }},
+    {"design data, wire ampacities",
+        [](const User& user) { return user.page(MainWindow::DesignDataTab); }},
+    {"introduction", [](const User& user) { return user.page(MainWindow::IntroductionTab); }},
+    {"about", [](const User& user) { return user.about(); }},
+    {"sheet",
+        [](const User& user) {
+            user.page(MainWindow::ShortCircuitTab);
+            user.click(QStringLiteral("cmdCalcFault"));
+            user.click(QStringLiteral("cmdPrint"));
+            return user.sheet();
+        }},
+};
+
+} // namespace
+
+QStringList viewNames()
+{
+    QStringList names;
+    for (const View& view : kViews)
+        names << QLatin1String(view.name);
+    return names;
+}
+
+QWidget* showView(ProgramWindows& windows, const QString& name)
+{
+    MainWindow* window = windows.showMainWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return nullptr;
+    MessageBoxCatcher catcher; // refusals of long inputs are part of the walk
+    for (const View& view : kViews) {
+        if (name == QLatin1String(view.name))
+            return view.bringForward(User(windows, window));
+    }
+    return nullptr;
+}
+
+} // namespace testsupport
