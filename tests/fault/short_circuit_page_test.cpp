@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -420,8 +419,7 @@ void ShortCircuitPageTest::numbersInTheUserLocale()
     QFETCH(QString, endOfRun);
 
     testsupport::deleteTopLevelWindows();
-    QLocale::setDefault(locale);
-    const auto usEnglish = qScopeGuard([] { testsupport::pinLocale(); });
+    const testsupport::LocaleScope inLocale(locale);
     init();
     QCOMPARE(edit(QStringLiteral("txXfmrZ"))->text(), impedance);
 

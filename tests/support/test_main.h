@@ -30,32 +30,38 @@ inline void pinLocale()
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
+// A test's own locale, until the scope ends and U.S. English is pinned again.
+class LocaleScope
+{
+public:
+    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleScope() { pinLocale(); }
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+};
+
 } // namespace testsupport
 
-// For tests that open windows.
-#define TAVILON_WIDGET_TEST_MAIN(TestObject)                                                       \
+// The entry point of tests that open windows, with the screen pinned by `pinScreen`.
+#define TAVILON_APPLICATION_TEST_MAIN(TestObject, pinScreen)                                       \
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
-        testsupport::pinEnvironment();                                                             \
+        pinScreen();                                                                               \
         QApplication application(argc, argv);                                                      \
         configureApplication(application);                                                         \
         testsupport::pinLocale();                                                                  \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
+
+// For tests that open windows.
+#define TAVILON_WIDGET_TEST_MAIN(TestObject)                                                       \
+    TAVILON_APPLICATION_TEST_MAIN(TestObject, testsupport::pinEnvironment)
 
 // For tests about the screen's density, which take its font DPI and scale factor from
 // their environment.
 #define TAVILON_SCALED_WIDGET_TEST_MAIN(TestObject)                                                \
-    int main(int argc, char* argv[])                                                               \
-    {                                                                                              \
-        testsupport::pinPlatform();                                                                \
-        QApplication application(argc, argv);                                                      \
-        configureApplication(application);                                                         \
-        testsupport::pinLocale();                                                                  \
-        TestObject test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                    \
-    }
+    TAVILON_APPLICATION_TEST_MAIN(TestObject, testsupport::pinPlatform)
 
 // For the calculations, which need no application object.
 #define TAVILON_ENGINE_TEST_MAIN(TestObject)                                                       \

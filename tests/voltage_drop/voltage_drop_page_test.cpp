@@ -15,7 +15,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -569,8 +568,7 @@ void VoltageDropPageTest::numbersInTheUserLocale()
     QFETCH(QString, firstLine);
 
     testsupport::deleteTopLevelWindows();
-    QLocale::setDefault(locale);
-    const auto usEnglish = qScopeGuard([] { testsupport::pinLocale(); });
+    const testsupport::LocaleScope inLocale(locale);
     init();
     QCOMPARE(edit(QStringLiteral("txtPercentBranchVD"))->text(),
         QString(QLatin1Char('3') + point + QLatin1Char('0')));
