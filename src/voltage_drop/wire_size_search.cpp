@@ -1,6 +1,6 @@
 #include "voltage_drop/wire_size_search.h"
 
-#include "voltage_drop/voltage_drop_calculation.h"
+#include "voltage_drop/drop_formulas.h"
 #include "voltage_drop/voltage_drop_text.h"
 
 #include <vector>

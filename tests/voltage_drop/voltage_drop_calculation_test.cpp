@@ -1,4 +1,5 @@
 #include "test_main.h"
+#include "voltage_drop/drop_formulas.h"
 #include "voltage_drop/input_rules.h"
 #include "voltage_drop/voltage_drop_calculation.h"
 #include "voltage_drop/voltage_drop_text.h"
