@@ -31,15 +31,6 @@ QString offersHtml()
         .arg(items);
 }
 
-QLabel* wrappedLabel(const char* name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 } // namespace
 
 AboutWindow::AboutWindow(QWidget* parent)
@@ -75,18 +66,18 @@ AboutWindow::AboutWindow(QWidget* parent)
         line->setGeometry(ui::twips(240), ui::twips(2400) + i, ui::twips(6420), 1);
     }
 
-    ui::place(wrappedLabel("lblDisclaimer",
+    ui::place(ui::wrappingLabel("lblDisclaimer",
                   QStringLiteral("Warning: Tavilon is an aid to design, not a substitute for "
                                  "engineering judgment. Check every result against the code "
                                  "in force. The makers of Tavilon assume no liability for any "
                                  "damage or loss arising from the use of this program."),
-                  this),
+                  this, ui::kTopAlignment),
         240, 2520, 4920, 1320);
     // The version is the one configureApplication gives the application, from the build.
-    ui::place(wrappedLabel("Label1",
+    ui::place(ui::wrappingLabel("Label1",
                   QStringLiteral("Tavilon version %1. Written by the Tavilon developers.")
                       .arg(QCoreApplication::applicationVersion()),
-                  this),
+                  this, ui::kTopAlignment),
         240, 3960, 4920, 495);
 
     QPushButton* ok = ui::button("cmdOK", QStringLiteral("OK"), this);

@@ -23,43 +23,6 @@ constexpr int kInputRowTwips = 480;
 constexpr int kFirstRowTwips = 870;
 constexpr int kResultRowTwips = 360;
 
-QString indexed(const char* name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-QLabel* label(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QLabel* wrappingLabel(const QString& name, const QString& text, QWidget* parent)
-{
-    QLabel* wrapping = label(name, text, parent);
-    wrapping->setWordWrap(true);
-    return wrapping;
-}
-
-QGroupBox* frame(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(caption);
-    return box;
-}
-
-QRadioButton* insulationButton(int index, const QString& accessibleName, QWidget* rowFrame)
-{
-    auto* button = new QRadioButton(rowFrame);
-    button->setObjectName(indexed("Option1", index));
-    button->setAccessibleName(accessibleName);
-    return button;
-}
-
 } // namespace
 
 ConduitSizerPage::ConduitSizerPage(QWidget* parent)
@@ -90,17 +53,18 @@ ConduitSizerPage::ConduitSizerPage(QWidget* parent)
 
 void ConduitSizerPage::buildWireData()
 {
-    QGroupBox* wireData = frame("Frame8", QStringLiteral("Wire Data"), this);
+    QGroupBox* wireData = ui::groupBox("Frame8", QStringLiteral("Wire Data"), this);
     ui::placeOnPage(wireData, 240, 480, 3615, 5655);
 
-    ui::place(
-        wrappingLabel(QStringLiteral("Label10"), QStringLiteral("Select Size of Wire"), wireData),
+    ui::place(ui::wrappingLabel(QStringLiteral("Label10"), QStringLiteral("Select Size of Wire"),
+                  wireData, ui::kTopAlignment),
         360, 360, 855, 495);
-    ui::place(
-        wrappingLabel(QStringLiteral("Label11"), QStringLiteral("Enter   Number wires"), wireData),
+    ui::place(ui::wrappingLabel(QStringLiteral("Label11"), QStringLiteral("Enter   Number wires"),
+                  wireData, ui::kTopAlignment),
         1800, 270, 600, 600);
-    ui::place(label(QStringLiteral("Label23"), QStringLiteral(" THHN   THW"), wireData), 2400, 600,
-        1095, 255);
+    ui::place(ui::label(QStringLiteral("Label23"), QStringLiteral(" THHN   THW"), wireData,
+                  ui::kTopAlignment),
+        2400, 600, 1095, 255);
 
     QStringList sizeItems;
     for (const CondWireAreaRow& row : CondWireAreaTable())
@@ -110,43 +74,39 @@ void ConduitSizerPage::buildWireData()
         const QString group = QStringLiteral("Group %1").arg(i + 1);
         const int top = kFirstRowTwips + kInputRowTwips * i;
 
-        ui::place(label(QStringLiteral("Label%1").arg(13 + i), QString::number(i + 1), wireData),
+        ui::place(ui::label(QStringLiteral("Label%1").arg(13 + i), QString::number(i + 1), wireData,
+                      ui::kTopAlignment),
             i == 9 ? 100 : 120, top, 240, 375);
 
-        auto* size = new QComboBox(wireData);
-        size->setObjectName(indexed("cbCondWireSize", i));
-        size->setEditable(true);
-        ui::setListName(size, group + QStringLiteral(" size of wire"));
-        size->setInsertPolicy(QComboBox::NoInsert);
         // The text counts only when it is a list item exactly; nothing may complete or
         // change the case of what the user typed.
-        size->setCompleter(nullptr);
-        size->addItems(sizeItems);
+        QComboBox* size = ui::editableList(
+            ui::indexedName(QStringLiteral("cbCondWireSize"), i), sizeItems, wireData);
+        ui::setListName(size, group + QStringLiteral(" size of wire"));
         size->setCurrentIndex(-1);
         size->setToolTip(group + QStringLiteral(": size of the conductors"));
         ui::place(size, 360, top, 1215, 315);
         m_sizes[i] = size;
 
-        auto* count = new QLineEdit(QStringLiteral("0"), wireData);
-        count->setObjectName(indexed("txCondWireNumber", i));
-        count->setAccessibleName(group + QStringLiteral(" number of wires"));
+        QLineEdit* count = ui::lineEdit(ui::indexedName(QStringLiteral("txCondWireNumber"), i),
+            QStringLiteral("0"), group + QStringLiteral(" number of wires"), wireData);
         count->setToolTip(group + QStringLiteral(": number of conductors of this size"));
         ui::place(count, 1800, top, 495, 375);
         m_counts[i] = count;
 
         // Each row's buttons share a frame of their own, which makes them one exclusive
         // pair independent of the other rows.
-        auto* insulation = new QFrame(wireData);
-        insulation->setObjectName(QStringLiteral("Frame%1").arg(10 + i));
-        insulation->setFrameShape(QFrame::NoFrame);
-        insulation->setAccessibleName(group + QStringLiteral(" insulation"));
+        QFrame* insulation = ui::plainFrame(
+            QStringLiteral("Frame%1").arg(10 + i), wireData, group + QStringLiteral(" insulation"));
         // The first and fifth row frames were drawn taller; the buttons sit at the top.
         const int frameHeight = i == 0 ? 375 : i == 4 ? 495 : 255;
         ui::place(insulation, 2520, kFirstRowTwips + 120 + kInputRowTwips * i, 975, frameHeight);
-        m_thhn[i] = insulationButton(2 * i, group + QStringLiteral(" THHN"), insulation);
+        m_thhn[i] = ui::option(QStringLiteral("Option1"), 2 * i, QString(), insulation);
+        m_thhn[i]->setAccessibleName(group + QStringLiteral(" THHN"));
         m_thhn[i]->setChecked(true);
         ui::place(m_thhn[i], 0, 0, 255, 255);
-        m_thw[i] = insulationButton(2 * i + 1, group + QStringLiteral(" THW"), insulation);
+        m_thw[i] = ui::option(QStringLiteral("Option1"), 2 * i + 1, QString(), insulation);
+        m_thw[i]->setAccessibleName(group + QStringLiteral(" THW"));
         ui::place(m_thw[i], 600, 0, 255, 255);
         m_thhn[i]->setToolTip(group + QStringLiteral(": conductors with THHN insulation"));
         m_thw[i]->setToolTip(group + QStringLiteral(": conductors with THW insulation"));
@@ -155,10 +115,12 @@ void ConduitSizerPage::buildWireData()
 
 void ConduitSizerPage::buildResults()
 {
-    QGroupBox* results = frame("Frame9", QStringLiteral("Conduit Calculation - 40% Fill"), this);
+    QGroupBox* results
+        = ui::groupBox("Frame9", QStringLiteral("Conduit Calculation - 40% Fill"), this);
     ui::placeOnPage(results, 4080, 480, 3855, 4935);
 
-    m_conduitSize = label(QStringLiteral("Label12"), QStringLiteral("Conduit Size = "), results);
+    m_conduitSize = ui::label(
+        QStringLiteral("Label12"), QStringLiteral("Conduit Size = "), results, ui::kTopAlignment);
     QFont bold = m_conduitSize->font();
     bold.setBold(true);
     m_conduitSize->setFont(bold);
@@ -171,9 +133,12 @@ void ConduitSizerPage::buildResults()
     for (int i = 0; i < kConduitGroups; ++i) {
         const int top = 840 + kResultRowTwips * i;
         const QString caption = QStringLiteral("Group %1:").arg(i + 1);
-        ui::place(label(indexed("Label9", i), caption, results), 120, top, 975, 255);
+        ui::place(ui::label(ui::indexedName(QStringLiteral("Label9"), i), caption, results,
+                      ui::kTopAlignment),
+            120, top, 975, 255);
 
-        m_lines[i] = label(indexed("lblCalc", i), QString(), results);
+        m_lines[i] = ui::label(
+            ui::indexedName(QStringLiteral("lblCalc"), i), QString(), results, ui::kTopAlignment);
         ui::setResultName(m_lines[i], QStringLiteral("Group %1 result").arg(i + 1));
         m_lines[i]->setToolTip(QStringLiteral("Group %1: the area of one conductor in square "
                                               "inches, times the count, equals the group's area")
@@ -183,11 +148,11 @@ void ConduitSizerPage::buildResults()
         ui::place(m_lines[i], 1200, top, 2535, 255);
     }
 
-    m_totalArea = label(QStringLiteral("lblTotalArea"), QString(), results);
+    m_totalArea = ui::label(QStringLiteral("lblTotalArea"), QString(), results, ui::kTopAlignment);
     ui::setResultName(m_totalArea, QStringLiteral("Total area of the wires"));
     m_totalArea->setToolTip(QStringLiteral("Total area of all the conductors, in square inches"));
     ui::place(m_totalArea, 240, 4400, 3495, 240);
-    m_diameter = label(QStringLiteral("lblDiameter"), QString(), results);
+    m_diameter = ui::label(QStringLiteral("lblDiameter"), QString(), results, ui::kTopAlignment);
     ui::setResultName(m_diameter, QStringLiteral("Conduit diameter required"));
     m_diameter->setToolTip(
         QStringLiteral("Inside diameter a conduit needs for 40 % fill, in inches"));
@@ -227,7 +192,7 @@ void ConduitSizerPage::refuseCount(int group)
 {
     ui::showMessage(this,
         QStringLiteral("Please enter a valid number of wires for group %1.").arg(group + 1),
-        QStringLiteral("Invalid Number of Wires"), ui::MessageIcon::Information);
+        QStringLiteral("Invalid Number of Wires"), MessageKind::Information);
     ui::giveFocus(m_counts[group]);
 }
 

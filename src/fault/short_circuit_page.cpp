@@ -6,10 +6,10 @@
 #include "ui/focus.h"
 #include "ui/message_box.h"
 #include "ui/number_locale.h"
+#include "ui/option_group.h"
 #include "ui/twips.h"
 #include "ui/widgets.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -20,8 +20,6 @@
 #include <QRadioButton>
 #include <QStyleOptionTabWidgetFrame>
 #include <QSvgWidget>
-
-#include <functional>
 
 namespace {
 
@@ -50,34 +48,10 @@ protected:
     }
 };
 
-QLabel* label(const char* name, const QString& text, QWidget* parent)
+// The name a field goes by, for a screen reader and in the message that refuses it.
+QString fieldName(FaultField field)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-
-QLineEdit* textBox(const char* name, const QString& text, FaultField field, QWidget* parent)
-{
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(ui::fromStd(std::string(FaultFieldName(field))));
-    return box;
-}
-
-// An editable list: the user may type a value or choose one; typed text never becomes
-// a list item.
-QComboBox* editableList(const char* name, const QStringList& items, QWidget* parent)
-{
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setCompleter(nullptr);
-    list->addItems(items);
-    return list;
+    return ui::fromStd(std::string(FaultFieldName(field)));
 }
 
 struct Option
@@ -89,32 +63,20 @@ struct Option
 
 // A caption-less, borderless frame holding one exclusive pair of options, the element
 // ids being the array indices.
-QButtonGroup* optionPair(const char* frameName, const char* arrayName, const QRect& frameTwips,
+ui::OptionGroup* optionPair(const char* frameName, const char* arrayName, const QRect& frameTwips,
     const Option (&options)[2], QWidget* page)
 {
-    auto* frame = new QFrame(page);
-    frame->setObjectName(QLatin1String(frameName));
+    QFrame* frame = ui::plainFrame(QLatin1String(frameName), page);
     ui::placeOnPage(frame, frameTwips.x(), frameTwips.y(), frameTwips.width(), frameTwips.height());
-    auto* group = new QButtonGroup(page);
+    auto* group = new ui::OptionGroup(page);
     for (int i = 0; i < 2; ++i) {
-        auto* button = new QRadioButton(options[i].caption, frame);
-        button->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(i));
-        button->setAccessibleName(options[i].caption.trimmed());
+        QRadioButton* button
+            = ui::option(group, QLatin1String(arrayName), i, options[i].caption, frame);
         button->setToolTip(options[i].tip);
         const QRect& r = options[i].twips;
         ui::place(button, r.x(), r.y(), r.width(), r.height());
-        group->addButton(button, i);
     }
     return group;
-}
-
-void onOptionChosen(QButtonGroup* group, QObject* context, std::function<void(int)> handler)
-{
-    QObject::connect(group, &QButtonGroup::idToggled, context,
-        [handler = std::move(handler)](int index, bool checked) {
-            if (checked)
-                handler(index);
-        });
 }
 
 } // namespace
@@ -132,8 +94,8 @@ ShortCircuitPage::ShortCircuitPage(QWidget* parent)
 
     // Handlers are connected after the designed initial state is in place, so creating
     // the page runs none of them.
-    onOptionChosen(m_shortType, this, [this](int index) { sourceChosen(index); });
-    onOptionChosen(m_available, this, [this](int index) { primaryChosen(index); });
+    connect(m_shortType, &ui::OptionGroup::selected, this, &ShortCircuitPage::sourceChosen);
+    connect(m_available, &ui::OptionGroup::selected, this, &ShortCircuitPage::primaryChosen);
 
     // Typed or chosen; a re-picked item runs the guard again, as any choice does.
     connect(m_faultVoltage, &QComboBox::editTextChanged, this, &ShortCircuitPage::guardPhase);
@@ -146,8 +108,8 @@ ShortCircuitPage::ShortCircuitPage(QWidget* parent)
         m_wireSize->lineEdit(), &QLineEdit::textEdited, m_wireSize->lineEdit(), &QLineEdit::clear);
     connect(m_wireSize, &QComboBox::activated, this, &ShortCircuitPage::selectConductorC);
     connect(m_wireSize, &QComboBox::currentIndexChanged, this, &ShortCircuitPage::selectConductorC);
-    onOptionChosen(m_cableType, this, [this](int) { selectConductorC(); });
-    onOptionChosen(m_magneticCon, this, [this](int) { selectConductorC(); });
+    connect(m_cableType, &ui::OptionGroup::selected, this, &ShortCircuitPage::selectConductorC);
+    connect(m_magneticCon, &ui::OptionGroup::selected, this, &ShortCircuitPage::selectConductorC);
 }
 
 void ShortCircuitPage::buildDrawings()
@@ -185,15 +147,15 @@ void ShortCircuitPage::buildSourceFields()
     m_available->button(1)->setChecked(true);
     m_available->button(0)->setEnabled(false);
 
-    m_faultUtility
-        = textBox("txtFaultUtility", QStringLiteral("13000"), FaultField::AvailableFaultAmps, this);
+    m_faultUtility = ui::lineEdit("txtFaultUtility", QStringLiteral("13000"),
+        fieldName(FaultField::AvailableFaultAmps), this);
     m_faultUtility->setToolTip(QStringLiteral(
         "Available fault current at the breaker or at the transformer primary, in amperes"));
     ui::placeOnPage(m_faultUtility, 1860, 440, 975, 285);
 
-    QLabel* primaryLabel = label("Label29", QStringLiteral("Primary Volts"), this);
+    QLabel* primaryLabel = ui::wrappingLabel("Label29", QStringLiteral("Primary Volts"), this);
     ui::placeOnPage(primaryLabel, 600, 600, 1095, 240);
-    m_voltsPri = editableList("cbVoltsPri",
+    m_voltsPri = ui::editableList("cbVoltsPri",
         {QStringLiteral("13800"), QStringLiteral("12600"), QStringLiteral("  4160"),
             QStringLiteral("    480"), QStringLiteral("    240")},
         this);
@@ -205,29 +167,29 @@ void ShortCircuitPage::buildSourceFields()
     m_voltsPri->setToolTip(QStringLiteral("Primary voltage of the transformer, in volts"));
     ui::placeOnPage(m_voltsPri, 600, 840, 1095, 315);
 
-    QLabel* kvaLabel = label("Label24", QStringLiteral("Enter  KVA   "), this);
+    QLabel* kvaLabel = ui::wrappingLabel("Label24", QStringLiteral("Enter  KVA   "), this);
     ui::placeOnPage(kvaLabel, 720, 1200, 495, 390);
-    m_xfmrVA = textBox("txXfmrVA", QStringLiteral("500 "), FaultField::Kva, this);
+    m_xfmrVA = ui::lineEdit("txXfmrVA", QStringLiteral("500 "), fieldName(FaultField::Kva), this);
     m_xfmrVA->setEnabled(false);
     kvaLabel->setBuddy(m_xfmrVA);
     m_xfmrVA->setToolTip(QStringLiteral("Transformer rating, in kVA"));
     ui::placeOnPage(m_xfmrVA, 1320, 1200, 495, 375);
 
-    QLabel* impedanceLabel = label("Label28", QStringLiteral("% Z"), this);
+    QLabel* impedanceLabel = ui::wrappingLabel("Label28", QStringLiteral("% Z"), this);
     ui::placeOnPage(impedanceLabel, 720, 1800, 375, 360);
-    m_xfmrZ
-        = textBox("txXfmrZ", ui::format(5.2, numtext::Mask::Fixed1), FaultField::PercentZ, this);
+    m_xfmrZ = ui::lineEdit(
+        "txXfmrZ", ui::format(5.2, numtext::Mask::Fixed1), fieldName(FaultField::PercentZ), this);
     m_xfmrZ->setEnabled(false);
     impedanceLabel->setBuddy(m_xfmrZ);
     m_xfmrZ->setToolTip(QStringLiteral("Transformer impedance from its nameplate, in percent"));
     ui::placeOnPage(m_xfmrZ, 1320, 1680, 495, 375);
 
-    m_xfmrFla = label("lblXfmrFLA", QStringLiteral("FLA"), this);
+    m_xfmrFla = ui::wrappingLabel("lblXfmrFLA", QStringLiteral("FLA"), this);
     ui::setResultName(m_xfmrFla, QStringLiteral("Transformer full-load current"));
     m_xfmrFla->setToolTip(
         QStringLiteral("Full-load current of the transformer secondary, in amperes"));
     ui::placeOnPage(m_xfmrFla, 360, 2160, 1455, 240);
-    m_xfmrIsc = label("lblXfmrISC", QStringLiteral("ISC"), this);
+    m_xfmrIsc = ui::wrappingLabel("lblXfmrISC", QStringLiteral("ISC"), this);
     ui::setResultName(m_xfmrIsc, QStringLiteral("Fault current at the secondary terminals"));
     m_xfmrIsc->setToolTip(
         QStringLiteral("Fault current at the transformer secondary terminals, in amperes"));
@@ -250,9 +212,9 @@ void ShortCircuitPage::buildCircuitFields()
         this);
     m_phase->button(0)->setChecked(true);
 
-    QLabel* voltageLabel = label("Label33", QStringLiteral("Line-Line Voltage"), this);
+    QLabel* voltageLabel = ui::wrappingLabel("Label33", QStringLiteral("Line-Line Voltage"), this);
     ui::placeOnPage(voltageLabel, 6480, 840, 1335, 240);
-    m_faultVoltage = editableList("cbFaultVoltage",
+    m_faultVoltage = ui::editableList("cbFaultVoltage",
         {QStringLiteral("4160"), QStringLiteral("480"), QStringLiteral("277"),
             QStringLiteral("240"), QStringLiteral("208"), QStringLiteral("120")},
         this);
@@ -264,13 +226,13 @@ void ShortCircuitPage::buildCircuitFields()
         "volts"));
     ui::placeOnPage(m_faultVoltage, 6480, 1080, 1335, 315);
 
-    QLabel* sizeLabel = label("Label25", QStringLiteral("Select Wire Size"), this);
+    QLabel* sizeLabel = ui::wrappingLabel("Label25", QStringLiteral("Select Wire Size"), this);
     ui::placeOnPage(sizeLabel, 2640, 2160, 1215, 240);
     QStringList sizes;
     for (const ConductorCRow& row : ConductorCTable())
         sizes << QString::fromLatin1(row.SizeText.data(), row.SizeText.size());
     sizes << QStringLiteral("Terminals");
-    m_wireSize = editableList("cmbFaultWireSize", sizes, this);
+    m_wireSize = ui::editableList("cmbFaultWireSize", sizes, this);
     m_wireSize->setCurrentIndex(m_wireSize->count() - 1); // "Terminals"
     ui::setListName(m_wireSize, sizeLabel->text());
     m_wireSize->setMaxVisibleItems(sizes.size());
@@ -295,18 +257,19 @@ void ShortCircuitPage::buildCircuitFields()
         this);
     m_magneticCon->button(0)->setChecked(true);
 
-    QLabel* conductorsLabel = label("Label26", QStringLiteral("Wires Per Phase"), this);
+    QLabel* conductorsLabel = ui::wrappingLabel("Label26", QStringLiteral("Wires Per Phase"), this);
     ui::placeOnPage(conductorsLabel, 2640, 2880, 1695, 240);
-    m_phaseConductors
-        = textBox("txtNumbPhaseCond", QStringLiteral("1"), FaultField::ConductorsPerPhase, this);
+    m_phaseConductors = ui::lineEdit(
+        "txtNumbPhaseCond", QStringLiteral("1"), fieldName(FaultField::ConductorsPerPhase), this);
     conductorsLabel->setBuddy(m_phaseConductors);
     m_phaseConductors->setToolTip(
         QStringLiteral("Number of conductors in parallel on each phase of the run"));
     ui::placeOnPage(m_phaseConductors, 2640, 3120, 495, 375);
 
-    QLabel* lengthLabel = label("Label27", QStringLiteral("Length of run in feet"), this);
+    QLabel* lengthLabel
+        = ui::wrappingLabel("Label27", QStringLiteral("Length of run in feet"), this);
     ui::placeOnPage(lengthLabel, 2640, 3600, 1695, 240);
-    m_feet = textBox("txtFeet", QStringLiteral("0"), FaultField::LengthFeet, this);
+    m_feet = ui::lineEdit("txtFeet", QStringLiteral("0"), fieldName(FaultField::LengthFeet), this);
     lengthLabel->setBuddy(m_feet);
     m_feet->setToolTip(QStringLiteral("Length of the run to the fault, in feet"));
     ui::placeOnPage(m_feet, 2640, 3840, 975, 375);
@@ -314,11 +277,9 @@ void ShortCircuitPage::buildCircuitFields()
 
 void ShortCircuitPage::buildResults()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Fault Current Calculation"), this);
-    frame->setObjectName(QStringLiteral("Frame23"));
-    frame->setAccessibleName(frame->title());
+    QGroupBox* frame = ui::groupBox("Frame23", QStringLiteral("Fault Current Calculation"), this);
     ui::placeOnPage(frame, 4680, 2400, 3135, 2895);
-    m_fault = label("lblFault(0)", QStringLiteral("0  "), frame);
+    m_fault = ui::wrappingLabel("lblFault(0)", QStringLiteral("0  "), frame);
     ui::setResultName(m_fault, QStringLiteral("Fault current at the end of the run"));
     QFont resultFont = m_fault->font();
     resultFont.setPointSize(12);
@@ -350,7 +311,8 @@ void ShortCircuitPage::setKeyboardOrder()
         m_phaseConductors, m_feet, m_magneticCon->button(0), m_magneticCon->button(1),
         m_phase->button(0), m_phase->button(1), m_faultVoltage, m_cableType->button(0),
         m_cableType->button(1), m_print, m_calculate});
-    for (const QButtonGroup* pair : {m_available, m_shortType, m_magneticCon, m_phase, m_cableType})
+    for (const ui::OptionGroup* pair :
+        {m_available, m_shortType, m_magneticCon, m_phase, m_cableType})
         ui::keepTabStopOnChoice(pair->buttons());
 }
 
@@ -442,9 +404,8 @@ void ShortCircuitPage::calculate()
 void ShortCircuitPage::refuse(FaultField field)
 {
     ui::showMessage(this,
-        QStringLiteral("Please enter a valid value for %1.")
-            .arg(ui::fromStd(std::string(FaultFieldName(field)))),
-        QStringLiteral("Invalid Fault Input"), ui::MessageIcon::Information);
+        QStringLiteral("Please enter a valid value for %1.").arg(fieldName(field)),
+        QStringLiteral("Invalid Fault Input"), MessageKind::Information);
     QWidget* widget = fieldWidget(field);
     ui::giveFocus(widget);
     if (auto* box = qobject_cast<QLineEdit*>(widget))

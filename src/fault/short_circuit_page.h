@@ -9,11 +9,14 @@
 
 #include <cstdint>
 
-class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace ui {
+class OptionGroup;
+} // namespace ui
 
 class ShortCircuitPage : public QWidget
 {
@@ -56,11 +59,11 @@ private:
     double m_sourceFaultAmps = 0;
     std::int32_t m_conductorC = 0;
 
-    QButtonGroup* m_shortType = nullptr;
-    QButtonGroup* m_available = nullptr;
-    QButtonGroup* m_phase = nullptr;
-    QButtonGroup* m_cableType = nullptr;
-    QButtonGroup* m_magneticCon = nullptr;
+    ui::OptionGroup* m_shortType = nullptr;
+    ui::OptionGroup* m_available = nullptr;
+    ui::OptionGroup* m_phase = nullptr;
+    ui::OptionGroup* m_cableType = nullptr;
+    ui::OptionGroup* m_magneticCon = nullptr;
 
     QLineEdit* m_faultUtility = nullptr;
     QComboBox* m_voltsPri = nullptr;

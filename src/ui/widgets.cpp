@@ -2,9 +2,16 @@
 
 #include "ui/colours.h"
 
+#include <QButtonGroup>
+#include <QComboBox>
 #include <QFile>
+#include <QFrame>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSvgWidget>
 
 namespace ui {
@@ -75,25 +82,107 @@ private:
 
 } // namespace
 
+QString indexedName(const QString& arrayName, int index)
+{
+    return QStringLiteral("%1(%2)").arg(arrayName).arg(index);
+}
+
+QLabel* label(const QString& name, const QString& text, QWidget* parent, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAccessibleName(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QLabel* wrappingLabel(
+    const QString& name, const QString& text, QWidget* parent, Qt::Alignment alignment)
+{
+    QLabel* wrapping = label(name, text, parent, alignment);
+    wrapping->setWordWrap(true);
+    return wrapping;
+}
+
+QLineEdit* lineEdit(const QString& name, const QString& text, const QString& accessibleName,
+    QWidget* parent, Qt::Alignment alignment)
+{
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    edit->setAccessibleName(accessibleName);
+    edit->setAlignment(alignment | Qt::AlignVCenter);
+    return edit;
+}
+
+QGroupBox* groupBox(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(name);
+    box->setAccessibleName(caption.simplified());
+    return box;
+}
+
+QFrame* plainFrame(const QString& name, QWidget* parent, const QString& accessibleName)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setAccessibleName(accessibleName);
+    return frame;
+}
+
+QRadioButton* option(const QString& arrayName, int index, const QString& caption, QWidget* parent)
+{
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(indexedName(arrayName, index));
+    button->setAccessibleName(caption.trimmed());
+    return button;
+}
+
+QRadioButton* option(QButtonGroup* group, const QString& arrayName, int index,
+    const QString& caption, QWidget* parent)
+{
+    QRadioButton* button = option(arrayName, index, caption, parent);
+    group->addButton(button, index);
+    return button;
+}
+
+void makeEditable(QComboBox* list)
+{
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);
+}
+
+QComboBox* editableList(const QString& name, const QStringList& items, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    makeEditable(list);
+    list->addItems(items);
+    return list;
+}
+
 void pressOnReturn(QAbstractButton* button)
 {
     new ReturnPress(button);
 }
 
-QPushButton* button(const char* name, const QString& caption, QWidget* parent)
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
+    button->setObjectName(name);
     button->setAccessibleName(caption.trimmed());
     pressOnReturn(button);
     return button;
 }
 
 QSvgWidget* picture(
-    const char* name, const QString& file, const QString& description, QWidget* parent)
+    const QString& name, const QString& file, const QString& description, QWidget* parent)
 {
     auto* widget = new Picture(file, parent);
-    widget->setObjectName(QLatin1String(name));
+    widget->setObjectName(name);
     widget->setAccessibleName(description);
     return widget;
 }

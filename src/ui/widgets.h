@@ -1,19 +1,64 @@
 #pragma once
 
-// Controls the windows create the same way: named for the program's own lookups and for a
-// screen reader.
+// The controls every window builds the same way, named for the program's own lookups and
+// for a screen reader: the one kit the pages and windows make their controls with.
+
+#include <QStringList>
 
 class QAbstractButton;
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
-class QString;
+class QRadioButton;
 class QSvgWidget;
 class QWidget;
 
 namespace ui {
 
+// Labels are centred on the height of the box beside them, or stand at the top of their
+// place where their text runs over several lines.
+inline constexpr Qt::Alignment kLabelAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+inline constexpr Qt::Alignment kTopAlignment = Qt::AlignLeft | Qt::AlignTop;
+
+// The name of element `index` of a control array: "NAME(index)".
+QString indexedName(const QString& arrayName, int index);
+
+// A label of plain text, named for a screen reader by the text it opens with.
+QLabel* label(const QString& name, const QString& text, QWidget* parent,
+    Qt::Alignment alignment = kLabelAlignment);
+// The same, breaking its text into lines where the label is narrower than the text.
+QLabel* wrappingLabel(const QString& name, const QString& text, QWidget* parent,
+    Qt::Alignment alignment = kLabelAlignment);
+
+// A one-line text box; `alignment` places its text across the box.
+QLineEdit* lineEdit(const QString& name, const QString& text, const QString& accessibleName,
+    QWidget* parent, Qt::Alignment alignment = Qt::AlignLeft);
+
+// A frame with a border and a caption, named by its caption.
+QGroupBox* groupBox(const QString& name, const QString& caption, QWidget* parent);
+// A frame without border or caption that only groups its controls; a screen reader
+// names it by `accessibleName`, where it has one.
+QFrame* plainFrame(const QString& name, QWidget* parent, const QString& accessibleName = {});
+
+// Option button `index` of the array `arrayName`, named NAME(index) and, for a screen
+// reader, by its caption. In a group it takes `index` as its id.
+QRadioButton* option(const QString& arrayName, int index, const QString& caption, QWidget* parent);
+QRadioButton* option(QButtonGroup* group, const QString& arrayName, int index,
+    const QString& caption, QWidget* parent);
+
+// Makes a list editable: its text is typed or chosen from the list. Typed text is not
+// completed, nor added to the list: it counts only as it stands.
+void makeEditable(QComboBox* list);
+// An editable list of `items`.
+QComboBox* editableList(const QString& name, const QStringList& items, QWidget* parent);
+
 // A push button with this object name and caption. A screen reader reads the caption
 // without the blanks some captions carry. Return presses it, as Space does.
-QPushButton* button(const char* name, const QString& caption, QWidget* parent);
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent);
 
 // Makes Return and Enter press a button that has the keyboard focus, as they do on the
 // rest of the desktop. Qt leaves that to dialogs; outside one only Space presses a button.
@@ -24,6 +69,6 @@ void pressOnReturn(QAbstractButton* button);
 // currentColor takes the palette's text colour, and its red the shade of red that reads
 // on the page.
 QSvgWidget* picture(
-    const char* name, const QString& file, const QString& description, QWidget* parent);
+    const QString& name, const QString& file, const QString& description, QWidget* parent);
 
 } // namespace ui

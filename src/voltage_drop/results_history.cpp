@@ -1,7 +1,8 @@
 #include "voltage_drop/results_history.h"
 
+#include "ui/option_group.h"
 #include "ui/twips.h"
-#include "voltage_drop/option_group.h"
+#include "ui/widgets.h"
 
 #include <QRadioButton>
 #include <QStyle>
@@ -37,10 +38,10 @@ ResultsHistory::ResultsHistory(QWidget* parent)
     // its buttons sit at their designed window positions relative to the strip's top left
     // (120, 6540).
     ui::place(this, 120, 6540, 8490, kRowHeightTwips);
-    m_group = new OptionGroup(this);
+    m_group = new ui::OptionGroup(this);
     for (int i = 0; i < kSlots; ++i) {
-        auto* button = new QRadioButton(QStringLiteral("Option%1").arg(i + 1), this);
-        button->setObjectName(QStringLiteral("rbVDResults(%1)").arg(i));
+        QRadioButton* button = ui::option(
+            m_group, QStringLiteral("rbVDResults"), i, QStringLiteral("Option%1").arg(i + 1), this);
         ui::place(button, kSlotTwips * i, 0, kSlotTwips, kRowHeightTwips);
         button->hide();
         // A search with one set keeps each size it tried, captioned by its drop; one that
@@ -48,7 +49,6 @@ ResultsHistory::ResultsHistory(QWidget* parent)
         button->setToolTip(QStringLiteral("A size the last search tried, or its best size for "
                                           "this number of parallel sets; pick it to see its "
                                           "result"));
-        m_group->addButton(button, i);
         m_buttons[i] = button;
 
         auto* holder = new QTextDocument(this);
@@ -56,7 +56,7 @@ ResultsHistory::ResultsHistory(QWidget* parent)
         m_contents[i] = holder;
     }
     // A click on the slot already selected shows its content again.
-    connect(m_group, &OptionGroup::chosen, this, &ResultsHistory::picked);
+    connect(m_group, &ui::OptionGroup::chosen, this, &ResultsHistory::picked);
 }
 
 bool ResultsHistory::isInUse(int slot) const

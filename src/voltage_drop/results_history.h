@@ -8,9 +8,12 @@
 
 #include <array>
 
-class OptionGroup;
 class QRadioButton;
 class QTextDocument;
+
+namespace ui {
+class OptionGroup;
+} // namespace ui
 
 class ResultsHistory : public QWidget
 {
@@ -43,7 +46,7 @@ signals:
 private:
     void layOutSlots();
 
-    OptionGroup* m_group = nullptr;
+    ui::OptionGroup* m_group = nullptr;
     std::array<QRadioButton*, kSlots> m_buttons {};
     std::array<QTextDocument*, kSlots> m_contents {};
 };

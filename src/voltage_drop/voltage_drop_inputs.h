@@ -4,6 +4,8 @@
 // buttons, the texts of its boxes as typed, and the messages the calculations give back
 // for the page to show.
 
+#include "app/page_message.h"
+
 #include <string>
 
 enum class CalcMode
@@ -84,21 +86,4 @@ enum class InputBox
     BranchPercent,
     FeederPercent,
     WiresPerPhase,
-};
-
-enum class MessageKind
-{
-    Information,
-    Exclamation,
-    Critical,
-};
-
-// A message box for the page to show: text, title and icon.
-struct PageMessage
-{
-    std::string Text;
-    std::string Title;
-    MessageKind Kind = MessageKind::Information;
-
-    bool operator==(const PageMessage&) const = default;
 };

@@ -2,15 +2,15 @@
 
 #include "app/voltage_drop_settings.h"
 #include "ui/accessibility.h"
+#include "ui/choice_list.h"
 #include "ui/colours.h"
 #include "ui/focus.h"
 #include "ui/message_box.h"
 #include "ui/number_locale.h"
+#include "ui/option_group.h"
 #include "ui/twips.h"
 #include "ui/widgets.h"
-#include "voltage_drop/choice_list.h"
 #include "voltage_drop/input_rules.h"
-#include "voltage_drop/option_group.h"
 #include "voltage_drop/results_history.h"
 #include "voltage_drop/voltage_drop_calculation.h"
 
@@ -58,42 +58,8 @@ const QStringList kWireSizes {"   18 awg", "   16 awg", "   14 awg", "   12 awg"
     "  2/0 awg", "  3/0 awg", "  4/0 awg", "  250 kcmil", "  300 kcmil", "  350 kcmil",
     "  400 kcmil", "  500 kcmil", "  600 kcmil", "  750 kcmil", "1000 kcmil"};
 
-template<typename Widget>
-Widget* named(Widget* widget, const QString& name, const QString& accessibleName)
-{
-    widget->setObjectName(name);
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
-
-QGroupBox* frame(const char* name, const QString& caption, QWidget* parent)
-{
-    return named(new QGroupBox(caption, parent), QLatin1String(name), caption.simplified());
-}
-
-// A frame without border or caption that only groups its controls.
-QWidget* plainFrame(const char* name, QWidget* parent)
-{
-    auto* widget = new QWidget(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QLabel* label(const char* name, const QString& caption, QWidget* parent)
-{
-    return named(new QLabel(caption, parent), QLatin1String(name), caption);
-}
-
-QLineEdit* box(const char* name, const QString& text, const QString& accessibleName,
-    QWidget* parent, Qt::Alignment alignment = Qt::AlignLeft)
-{
-    auto* edit = named(new QLineEdit(text, parent), QLatin1String(name), accessibleName);
-    edit->setAlignment(alignment | Qt::AlignVCenter);
-    return edit;
-}
-
 // Tooltips for a group's options, in the order of their ids.
-void setTips(const OptionGroup* group, const QStringList& tips)
+void setTips(const ui::OptionGroup* group, const QStringList& tips)
 {
     Q_ASSERT(tips.size() == group->buttons().size());
     for (int id = 0; id < tips.size(); ++id)
@@ -107,15 +73,6 @@ QString loadTip(int index)
         QStringLiteral("The total load of all phases, in volt-amperes"),
         QStringLiteral("The load's full-load current, in amperes")};
     return tips[index];
-}
-
-QRadioButton* option(
-    OptionGroup* group, const char* arrayName, int index, const QString& caption, QWidget* parent)
-{
-    auto* button = named(new QRadioButton(caption, parent),
-        QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(index), caption.trimmed());
-    group->addButton(button, index);
-    return button;
 }
 
 } // namespace
@@ -149,27 +106,27 @@ VoltageDropPage::~VoltageDropPage()
 
 void VoltageDropPage::buildCalculationFrame()
 {
-    QGroupBox* frame1 = frame("Frame1", QStringLiteral("Calaculation"), this);
+    QGroupBox* frame1 = ui::groupBox("Frame1", QStringLiteral("Calaculation"), this);
     ui::place(frame1, 90, 60, 2970, 1740);
-    m_calcMode = new OptionGroup(this);
-    ui::place(
-        option(m_calcMode, "VD_CALC", BranchIndex, QStringLiteral("Find Branch size for"), frame1),
+    m_calcMode = new ui::OptionGroup(this);
+    ui::place(ui::option(m_calcMode, "VD_CALC", BranchIndex, QStringLiteral("Find Branch size for"),
+                  frame1),
         120, 330, 1845, 285);
-    m_branchPercent = box("txtPercentBranchVD", ui::format(3.0, numtext::Mask::Fixed1),
+    m_branchPercent = ui::lineEdit("txtPercentBranchVD", ui::format(3.0, numtext::Mask::Fixed1),
         QStringLiteral("Branch percent voltage drop"), frame1, Qt::AlignHCenter);
     ui::place(m_branchPercent, 1980, 315, 450, 315);
-    ui::place(label("Label3", QStringLiteral("% VD"), frame1), 2460, 345, 450, 255);
+    ui::place(ui::label("Label3", QStringLiteral("% VD"), frame1), 2460, 345, 450, 255);
 
-    ui::place(
-        option(m_calcMode, "VD_CALC", FeederIndex, QStringLiteral("Find Feeder size for"), frame1),
+    ui::place(ui::option(m_calcMode, "VD_CALC", FeederIndex, QStringLiteral("Find Feeder size for"),
+                  frame1),
         120, 810, 1845, 285);
-    m_feederPercent = box("txtPercentFeederVD", ui::format(2.0, numtext::Mask::Fixed1),
+    m_feederPercent = ui::lineEdit("txtPercentFeederVD", ui::format(2.0, numtext::Mask::Fixed1),
         QStringLiteral("Feeder percent voltage drop"), frame1, Qt::AlignHCenter);
     ui::place(m_feederPercent, 1980, 795, 450, 315);
     m_feederPercent->setEnabled(false);
-    ui::place(label("Label5", QStringLiteral("% VD"), frame1), 2460, 825, 450, 255);
+    ui::place(ui::label("Label5", QStringLiteral("% VD"), frame1), 2460, 825, 450, 255);
 
-    ui::place(option(m_calcMode, "VD_CALC", FixedSizeIndex,
+    ui::place(ui::option(m_calcMode, "VD_CALC", FixedSizeIndex,
                   QStringLiteral("Find Voltage Drop for wire size"), frame1),
         120, 1290, 2730, 285);
     m_calcMode->button(BranchIndex)->setChecked(true);
@@ -189,16 +146,16 @@ void VoltageDropPage::buildCalculationFrame()
 
 void VoltageDropPage::buildLoadKindFrame()
 {
-    QGroupBox* frame2 = frame("Frame2", QStringLiteral("Use FLA or VA"), this);
+    QGroupBox* frame2 = ui::groupBox("Frame2", QStringLiteral("Use FLA or VA"), this);
     ui::place(frame2, 90, 1890, 2970, 1590);
-    m_loadKind = new OptionGroup(this);
-    ui::place(option(m_loadKind, "VD_LOAD", FullLoadAmpsIndex,
+    m_loadKind = new ui::OptionGroup(this);
+    ui::place(ui::option(m_loadKind, "VD_LOAD", FullLoadAmpsIndex,
                   QStringLiteral("Enter Full Load Amps"), frame2),
         120, 360, 2730, 285);
-    ui::place(option(m_loadKind, "VD_LOAD", TotalVaIndex, QStringLiteral("EnterTotal Load in VA"),
-                  frame2),
+    ui::place(ui::option(m_loadKind, "VD_LOAD", TotalVaIndex,
+                  QStringLiteral("EnterTotal Load in VA"), frame2),
         120, 780, 2730, 285);
-    ui::place(option(m_loadKind, "VD_LOAD", VaPerPhaseIndex,
+    ui::place(ui::option(m_loadKind, "VD_LOAD", VaPerPhaseIndex,
                   QStringLiteral("Enter per Phase Load in VA"), frame2),
         120, 1200, 2730, 285);
     m_loadKind->button(FullLoadAmpsIndex)->setChecked(true);
@@ -210,15 +167,15 @@ void VoltageDropPage::buildLoadKindFrame()
 
 void VoltageDropPage::buildPhaseFrame()
 {
-    QGroupBox* frame3 = frame("Frame3", QStringLiteral("Phases"), this);
+    QGroupBox* frame3 = ui::groupBox("Frame3", QStringLiteral("Phases"), this);
     ui::place(frame3, 3150, 60, 2370, 690);
-    m_phases = new OptionGroup(this);
-    ui::place(option(m_phases, "VD_PHASE", ThreePhaseIndex, QStringLiteral("3 PH "), frame3), 90,
-        300, 810, 285);
-    ui::place(option(m_phases, "VD_PHASE", SinglePhaseIndex, QStringLiteral("1 PH"), frame3), 915,
-        300, 765, 285);
-    ui::place(option(m_phases, "VD_PHASE", DirectCurrentIndex, QStringLiteral("DC"), frame3), 1695,
-        300, 630, 285);
+    m_phases = new ui::OptionGroup(this);
+    ui::place(ui::option(m_phases, "VD_PHASE", ThreePhaseIndex, QStringLiteral("3 PH "), frame3),
+        90, 300, 810, 285);
+    ui::place(ui::option(m_phases, "VD_PHASE", SinglePhaseIndex, QStringLiteral("1 PH"), frame3),
+        915, 300, 765, 285);
+    ui::place(ui::option(m_phases, "VD_PHASE", DirectCurrentIndex, QStringLiteral("DC"), frame3),
+        1695, 300, 630, 285);
     m_phases->button(ThreePhaseIndex)->setChecked(true);
     setTips(m_phases,
         {QStringLiteral("A three-phase AC circuit"), QStringLiteral("A single-phase AC circuit"),
@@ -227,21 +184,21 @@ void VoltageDropPage::buildPhaseFrame()
 
 void VoltageDropPage::buildPowerFactorFrame()
 {
-    QGroupBox* framePF = frame("FramePF", QStringLiteral("Power Factor"), this);
+    QGroupBox* framePF = ui::groupBox("FramePF", QStringLiteral("Power Factor"), this);
     m_powerFactorFrame = framePF;
     ui::place(framePF, 3150, 840, 2370, 1110);
-    m_powerFactorOption = new OptionGroup(this);
-    ui::place(option(m_powerFactorOption, "rbPF", 0, QStringLiteral("100 %"), framePF), 120, 330,
-        1050, 285);
+    m_powerFactorOption = new ui::OptionGroup(this);
+    ui::place(ui::option(m_powerFactorOption, "rbPF", 0, QStringLiteral("100 %"), framePF), 120,
+        330, 1050, 285);
     // The second option has no caption: the box beside it says what it stands for.
-    QRadioButton* entered = option(m_powerFactorOption, "rbPF", 1, QString(), framePF);
+    QRadioButton* entered = ui::option(m_powerFactorOption, "rbPF", 1, QString(), framePF);
     entered->setAccessibleName(QStringLiteral("Power factor entered"));
     ui::place(entered, 120, 705, 270, 285);
-    m_powerFactor = box("txtPF", QStringLiteral("85"), QStringLiteral("Power factor in percent"),
-        framePF, Qt::AlignHCenter);
+    m_powerFactor = ui::lineEdit("txtPF", QStringLiteral("85"),
+        QStringLiteral("Power factor in percent"), framePF, Qt::AlignHCenter);
     ui::place(m_powerFactor, 420, 690, 600, 315);
     m_powerFactor->setEnabled(false);
-    ui::place(label("Label8", QStringLiteral("%"), framePF), 1080, 720, 210, 255);
+    ui::place(ui::label("Label8", QStringLiteral("%"), framePF), 1080, 720, 210, 255);
     m_powerFactorOption->button(0)->setChecked(true);
     setTips(m_powerFactorOption,
         {QStringLiteral("Use a power factor of 100 %"),
@@ -251,15 +208,15 @@ void VoltageDropPage::buildPowerFactorFrame()
 
 void VoltageDropPage::buildLoadFrame()
 {
-    QGroupBox* frame6 = frame("Frame6", QStringLiteral("Enter Load and Length"), this);
+    QGroupBox* frame6 = ui::groupBox("Frame6", QStringLiteral("Enter Load and Length"), this);
     ui::place(frame6, 3150, 2040, 2370, 1440);
-    m_loadLabel = label("lblLoad", QStringLiteral("Full Load Amps:"), frame6);
+    m_loadLabel = ui::label("lblLoad", QStringLiteral("Full Load Amps:"), frame6);
     ui::place(m_loadLabel, 120, 450, 1230, 255);
-    m_load = box("txtLoad", QString(), m_loadLabel->text(), frame6);
+    m_load = ui::lineEdit("txtLoad", QString(), m_loadLabel->text(), frame6);
     ui::place(m_load, 1380, 405, 870, 315);
-    QLabel* lengthLabel = label("Label7", QStringLiteral("Length in Feet:"), frame6);
+    QLabel* lengthLabel = ui::label("Label7", QStringLiteral("Length in Feet:"), frame6);
     ui::place(lengthLabel, 120, 930, 1230, 255);
-    m_length = box("txtLength", QString(), lengthLabel->text(), frame6);
+    m_length = ui::lineEdit("txtLength", QString(), lengthLabel->text(), frame6);
     ui::place(m_length, 1380, 885, 870, 315);
     m_loadLabel->setBuddy(m_load);
     lengthLabel->setBuddy(m_length);
@@ -270,12 +227,12 @@ void VoltageDropPage::buildLoadFrame()
 void VoltageDropPage::buildVoltageWireFrame()
 {
     // Below the program logo, which sits beside the tab strip at the right.
-    QGroupBox* frame4 = frame("Frame4", QStringLiteral("Voltage  /  Wire"), this);
+    QGroupBox* frame4 = ui::groupBox("Frame4", QStringLiteral("Voltage  /  Wire"), this);
     ui::place(frame4, 5610, 810, 3000, 2670);
 
-    QLabel* voltsLabel = label("Label2", QStringLiteral("Volts:"), frame4);
+    QLabel* voltsLabel = ui::label("Label2", QStringLiteral("Volts:"), frame4);
     ui::place(voltsLabel, 120, 315, 720, 255);
-    m_volts = new ChoiceList(frame4);
+    m_volts = new ui::ChoiceList(frame4);
     m_volts->setObjectName(QStringLiteral("cbVolts"));
     ui::setListName(m_volts, voltsLabel->text());
     voltsLabel->setBuddy(m_volts);
@@ -286,12 +243,15 @@ void VoltageDropPage::buildVoltageWireFrame()
     m_volts->setToolTip(
         QStringLiteral("Source voltage, in volts; line to line for a three-phase circuit"));
 
-    m_conduitLabel = label("lblConduit", QStringLiteral("Conduit:"), frame4);
+    m_conduitLabel = ui::label("lblConduit", QStringLiteral("Conduit:"), frame4);
     ui::place(m_conduitLabel, 120, 660, 720, 255);
-    m_conduit = new OptionGroup(this);
-    ui::place(option(m_conduit, "Conduit", 0, QStringLiteral("Steel"), frame4), 870, 645, 780, 285);
-    ui::place(option(m_conduit, "Conduit", 1, QStringLiteral("Al"), frame4), 1650, 645, 540, 285);
-    ui::place(option(m_conduit, "Conduit", 2, QStringLiteral("PVC"), frame4), 2190, 645, 720, 285);
+    m_conduit = new ui::OptionGroup(this);
+    ui::place(
+        ui::option(m_conduit, "Conduit", 0, QStringLiteral("Steel"), frame4), 870, 645, 780, 285);
+    ui::place(
+        ui::option(m_conduit, "Conduit", 1, QStringLiteral("Al"), frame4), 1650, 645, 540, 285);
+    ui::place(
+        ui::option(m_conduit, "Conduit", 2, QStringLiteral("PVC"), frame4), 2190, 645, 720, 285);
     m_conduit->button(0)->setChecked(true);
     QStringList racewayTips;
     for (const char* raceway : {"steel", "aluminum", "PVC"})
@@ -299,39 +259,39 @@ void VoltageDropPage::buildVoltageWireFrame()
     setTips(m_conduit, racewayTips);
 
     // Direct current has no raceway choice: the coating of copper takes its place.
-    m_coatedFrame = plainFrame("frameCoated", frame4);
+    m_coatedFrame = ui::plainFrame("frameCoated", frame4);
     ui::place(m_coatedFrame, 810, 615, 2160, 345);
-    m_coating = new OptionGroup(this);
-    ui::place(option(m_coating, "rbCoated", 0, QStringLiteral("Uncoated"), m_coatedFrame), 60, 30,
-        1110, 285);
-    ui::place(option(m_coating, "rbCoated", 1, QStringLiteral("Coated"), m_coatedFrame), 1200, 30,
-        930, 285);
+    m_coating = new ui::OptionGroup(this);
+    ui::place(ui::option(m_coating, "rbCoated", 0, QStringLiteral("Uncoated"), m_coatedFrame), 60,
+        30, 1110, 285);
+    ui::place(ui::option(m_coating, "rbCoated", 1, QStringLiteral("Coated"), m_coatedFrame), 1200,
+        30, 930, 285);
     m_coating->button(0)->setChecked(true);
     setTips(m_coating,
         {QStringLiteral("Uncoated copper conductors, for direct current"),
             QStringLiteral("Coated (tinned) copper conductors, for direct current")});
     m_coatedFrame->hide();
 
-    QWidget* frame7 = plainFrame("Frame7", frame4);
+    QWidget* frame7 = ui::plainFrame("Frame7", frame4);
     ui::place(frame7, 60, 960, 2910, 345);
-    ui::place(label("Label6", QStringLiteral("Wire:"), frame7), 60, 45, 720, 255);
-    m_wireType = new OptionGroup(this);
-    ui::place(
-        option(m_wireType, "Wire_Type", 0, QStringLiteral("Copper"), frame7), 810, 30, 930, 285);
-    ui::place(option(m_wireType, "Wire_Type", 1, QStringLiteral("Aluminum"), frame7), 1770, 30,
+    ui::place(ui::label("Label6", QStringLiteral("Wire:"), frame7), 60, 45, 720, 255);
+    m_wireType = new ui::OptionGroup(this);
+    ui::place(ui::option(m_wireType, "Wire_Type", 0, QStringLiteral("Copper"), frame7), 810, 30,
+        930, 285);
+    ui::place(ui::option(m_wireType, "Wire_Type", 1, QStringLiteral("Aluminum"), frame7), 1770, 30,
         1110, 285);
     m_wireType->button(0)->setChecked(true);
     setTips(
         m_wireType, {QStringLiteral("Copper conductors"), QStringLiteral("Aluminum conductors")});
 
-    QWidget* frame5 = plainFrame("Frame5", frame4);
+    QWidget* frame5 = ui::plainFrame("Frame5", frame4);
     ui::place(frame5, 60, 1290, 2910, 345);
-    ui::place(label("Label1", QStringLiteral("Wire:"), frame5), 60, 45, 720, 255);
-    m_temperature = new OptionGroup(this);
+    ui::place(ui::label("Label1", QStringLiteral("Wire:"), frame5), 60, 45, 720, 255);
+    m_temperature = new ui::OptionGroup(this);
     ui::place(
-        option(m_temperature, "rbTemp", 0, QStringLiteral("75 C"), frame5), 810, 30, 960, 285);
+        ui::option(m_temperature, "rbTemp", 0, QStringLiteral("75 C"), frame5), 810, 30, 960, 285);
     ui::place(
-        option(m_temperature, "rbTemp", 1, QStringLiteral("90 C"), frame5), 1800, 30, 900, 285);
+        ui::option(m_temperature, "rbTemp", 1, QStringLiteral("90 C"), frame5), 1800, 30, 900, 285);
     m_temperature->button(0)->setChecked(true);
     QStringList ratingTips;
     for (int rating : {75, 90})
@@ -340,11 +300,11 @@ void VoltageDropPage::buildVoltageWireFrame()
     setTips(m_temperature, ratingTips);
 
     // The chosen size and its parallel sets, used only when the drop of one size is asked.
-    m_parallelFrame = plainFrame("FrameParallel", frame4);
+    m_parallelFrame = ui::plainFrame("FrameParallel", frame4);
     ui::place(m_parallelFrame, 60, 1650, 2880, 990);
-    QLabel* sizeLabel = label("lblWireSize", QStringLiteral("Wire size:"), m_parallelFrame);
+    QLabel* sizeLabel = ui::label("lblWireSize", QStringLiteral("Wire size:"), m_parallelFrame);
     ui::place(sizeLabel, 60, 45, 750, 255);
-    m_wireSize = new ChoiceList(m_parallelFrame);
+    m_wireSize = new ui::ChoiceList(m_parallelFrame);
     m_wireSize->setObjectName(QStringLiteral("cbWireSize"));
     ui::setListName(m_wireSize, sizeLabel->text());
     sizeLabel->setBuddy(m_wireSize);
@@ -352,14 +312,15 @@ void VoltageDropPage::buildVoltageWireFrame()
     m_wireSize->setCurrentIndex(-1);
     m_wireSize->setMaxVisibleItems(kWireSizes.size());
     ui::place(m_wireSize, 810, 0, 1320, 330);
-    m_parallel = named(new QCheckBox(QStringLiteral("Use Parallel Conductors"), m_parallelFrame),
-        QStringLiteral("ckWiresParallel"), QStringLiteral("Use Parallel Conductors"));
+    m_parallel = new QCheckBox(QStringLiteral("Use Parallel Conductors"), m_parallelFrame);
+    m_parallel->setObjectName(QStringLiteral("ckWiresParallel"));
+    m_parallel->setAccessibleName(m_parallel->text());
     ui::place(m_parallel, 60, 360, 2400, 285);
     m_wiresPerPhaseLabel
-        = label("lblWiresPerPhase", QStringLiteral("Wires per phase:"), m_parallelFrame);
+        = ui::label("lblWiresPerPhase", QStringLiteral("Wires per phase:"), m_parallelFrame);
     ui::place(m_wiresPerPhaseLabel, 60, 720, 1320, 255);
-    m_wiresPerPhase = box("txtNumberOfWires", QStringLiteral("2"), m_wiresPerPhaseLabel->text(),
-        m_parallelFrame, Qt::AlignHCenter);
+    m_wiresPerPhase = ui::lineEdit("txtNumberOfWires", QStringLiteral("2"),
+        m_wiresPerPhaseLabel->text(), m_parallelFrame, Qt::AlignHCenter);
     m_wiresPerPhaseLabel->setBuddy(m_wiresPerPhase);
     ui::place(m_wiresPerPhase, 1410, 660, 510, 315);
     m_wiresPerPhaseLabel->setEnabled(false);
@@ -373,16 +334,17 @@ void VoltageDropPage::buildVoltageWireFrame()
 
 void VoltageDropPage::buildResults()
 {
-    ui::place(label("Label4", QStringLiteral("Results History:"), this), 120, 3510, 1440, 255);
-    m_wireNote = label("lblWireNote", QString(), this);
+    ui::place(ui::label("Label4", QStringLiteral("Results History:"), this), 120, 3510, 1440, 255);
+    m_wireNote = ui::label("lblWireNote", QString(), this);
     ui::setTextHue(m_wireNote, Qt::red);
     ui::place(m_wireNote, 1620, 3510, 6990, 255);
     m_wireNote->setToolTip(
         QStringLiteral("Caution when an 18 awg lighting tap is longer than 50 feet or a 16 awg "
                        "tap longer than 100 feet (NEC 240-4)"));
 
-    m_results
-        = named(new QTextEdit(this), QStringLiteral("txtboxResults"), QStringLiteral("Results"));
+    m_results = new QTextEdit(this);
+    m_results->setObjectName(QStringLiteral("txtboxResults"));
+    m_results->setAccessibleName(QStringLiteral("Results"));
     m_results->setReadOnly(true);
     m_results->setTabChangesFocus(true);
     m_results->setToolTip(QStringLiteral("The result of the last calculation"));
@@ -404,7 +366,7 @@ void VoltageDropPage::setKeyboardOrder()
     QList<QWidget*> order {m_calcMode->button(BranchIndex), m_branchPercent,
         m_calcMode->button(FeederIndex), m_feederPercent, m_calcMode->button(FixedSizeIndex)};
     // Options in the order they stand, top to bottom and left to right.
-    const auto options = [&order](const OptionGroup* group) {
+    const auto options = [&order](const ui::OptionGroup* group) {
         for (QAbstractButton* option : group->buttons())
             order << option;
     };
@@ -419,33 +381,33 @@ void VoltageDropPage::setKeyboardOrder()
     order << m_wireSize << m_parallel << m_wiresPerPhase << m_results << m_calcSheet << m_calculate;
     ui::setTabOrder(order);
 
-    for (const OptionGroup* group : {m_calcMode, m_loadKind, m_phases, m_powerFactorOption,
+    for (const ui::OptionGroup* group : {m_calcMode, m_loadKind, m_phases, m_powerFactorOption,
              m_conduit, m_coating, m_wireType, m_temperature})
         ui::keepTabStopOnChoice(group->buttons());
 }
 
 void VoltageDropPage::connectHandlers()
 {
-    connect(m_calcMode, &OptionGroup::chosen, this, &VoltageDropPage::calculationModeChosen);
-    connect(m_loadKind, &OptionGroup::chosen, this, &VoltageDropPage::loadKindChosen);
-    connect(m_phases, &OptionGroup::chosen, this, &VoltageDropPage::circuitChosen);
-    connect(m_conduit, &OptionGroup::chosen, this, &VoltageDropPage::racewayChosen);
-    connect(m_wireType, &OptionGroup::chosen, this, &VoltageDropPage::materialChosen);
-    connect(m_temperature, &OptionGroup::chosen, this, &VoltageDropPage::temperatureChosen);
-    connect(
-        m_powerFactorOption, &OptionGroup::chosen, this, &VoltageDropPage::powerFactorOptionChosen);
+    connect(m_calcMode, &ui::OptionGroup::chosen, this, &VoltageDropPage::calculationModeChosen);
+    connect(m_loadKind, &ui::OptionGroup::chosen, this, &VoltageDropPage::loadKindChosen);
+    connect(m_phases, &ui::OptionGroup::chosen, this, &VoltageDropPage::circuitChosen);
+    connect(m_conduit, &ui::OptionGroup::chosen, this, &VoltageDropPage::racewayChosen);
+    connect(m_wireType, &ui::OptionGroup::chosen, this, &VoltageDropPage::materialChosen);
+    connect(m_temperature, &ui::OptionGroup::chosen, this, &VoltageDropPage::temperatureChosen);
+    connect(m_powerFactorOption, &ui::OptionGroup::chosen, this,
+        &VoltageDropPage::powerFactorOptionChosen);
     connect(m_powerFactor, &QLineEdit::textChanged, this, &VoltageDropPage::powerFactorTextChanged);
 
     // A voltage typed or chosen: every keystroke counts.
     connect(m_volts, &QComboBox::editTextChanged, this, &VoltageDropPage::voltageChanged);
-    connect(m_volts, &ChoiceList::repicked, this, &VoltageDropPage::voltageChanged);
+    connect(m_volts, &ui::ChoiceList::repicked, this, &VoltageDropPage::voltageChanged);
 
     // A size is chosen from the list, by the user or by program; typing is refused.
     connect(m_wireSize, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             wireSizeChosen();
     });
-    connect(m_wireSize, &ChoiceList::repicked, this, &VoltageDropPage::wireSizeChosen);
+    connect(m_wireSize, &ui::ChoiceList::repicked, this, &VoltageDropPage::wireSizeChosen);
     connect(m_wireSize->lineEdit(), &QLineEdit::textEdited, this, &VoltageDropPage::wireSizeTyped);
 
     connect(m_parallel, &QCheckBox::toggled, this, &VoltageDropPage::parallelConductorsToggled);
@@ -577,12 +539,12 @@ void VoltageDropPage::powerFactorTextChanged()
     if (const auto correction
         = PowerFactorBelowRange(ui::toStd(m_powerFactor->text()), separators)) {
         m_powerFactor->setText(ui::fromStd(correction->Text));
-        showMessage(correction->Message);
+        ui::showMessage(this, correction->Message);
     }
     if (const auto correction
         = PowerFactorAboveRange(ui::toStd(m_powerFactor->text()), separators)) {
         m_powerFactor->setText(ui::fromStd(correction->Text));
-        showMessage(correction->Message);
+        ui::showMessage(this, correction->Message);
     }
     if (m_powerFactorOption->checkedId() == 1) {
         if (const std::optional<double> percent = ui::toNumber(m_powerFactor->text()))
@@ -594,7 +556,7 @@ void VoltageDropPage::powerFactorTextChanged()
 void VoltageDropPage::wireSizeChosen()
 {
     if (m_parallel->isChecked() && m_wireSize->currentIndex() < kSmallestParallelSizeRow) {
-        showMessage(ParallelSizeMessage());
+        ui::showMessage(this, ParallelSizeMessage());
         chooseWireSize(kSmallestParallelSizeRow);
     }
     checkWireAmpacity();
@@ -605,7 +567,7 @@ void VoltageDropPage::wireSizeChosen()
 void VoltageDropPage::wireSizeTyped(const QString& text)
 {
     if (!text.isEmpty())
-        showMessage(ChooseSizeFromListMessage());
+        ui::showMessage(this, ChooseSizeFromListMessage());
     m_wireSize->setCurrentIndex(-1);
     m_wireSize->setEditText(QString());
     ClearVoltageDropResults();
@@ -642,7 +604,7 @@ void VoltageDropPage::calculate()
     const CalculationOutcome outcome
         = CalculateVoltageDrop(readInputs(), m_state, m_settings, ui::localeSeparators());
     if (outcome.Message)
-        showMessage(*outcome.Message);
+        ui::showMessage(this, *outcome.Message);
     if (outcome.EmptyFocusBox) {
         if (auto* edit = qobject_cast<QLineEdit*>(inputBox(outcome.Focus)))
             edit->clear();
@@ -665,7 +627,7 @@ void VoltageDropPage::checkWireAmpacity()
         static_cast<Temperature>(m_temperature->checkedId()));
     m_calculate->setEnabled(ruling.CalculationAllowed);
     if (ruling.Message) {
-        showMessage(*ruling.Message);
+        ui::showMessage(this, *ruling.Message);
         return;
     }
     m_wireNote->clear();
@@ -753,16 +715,6 @@ void VoltageDropPage::play(const std::vector<DisplayOperation>& operations)
             break;
         }
     }
-}
-
-void VoltageDropPage::showMessage(const PageMessage& message)
-{
-    ui::MessageIcon icon = ui::MessageIcon::Information;
-    if (message.Kind == MessageKind::Exclamation)
-        icon = ui::MessageIcon::Exclamation;
-    else if (message.Kind == MessageKind::Critical)
-        icon = ui::MessageIcon::Critical;
-    ui::showMessage(this, ui::fromStd(message.Text), ui::fromStd(message.Title), icon);
 }
 
 bool VoltageDropPage::isDirectCurrent() const

@@ -12,8 +12,6 @@
 
 #include <vector>
 
-class ChoiceList;
-class OptionGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -21,6 +19,11 @@ class QPushButton;
 class QTextEdit;
 class ResultsHistory;
 struct VoltageDropSettings;
+
+namespace ui {
+class ChoiceList;
+class OptionGroup;
+} // namespace ui
 
 class VoltageDropPage : public QWidget
 {
@@ -83,7 +86,6 @@ private:
     void giveFocusTo(InputBox box);
     void showResultText(const std::string& text);
     void play(const std::vector<DisplayOperation>& operations);
-    void showMessage(const PageMessage& message);
     bool isDirectCurrent() const;
     bool isCopper() const;
     VoltageDropInputs readInputs() const;
@@ -92,14 +94,14 @@ private:
     VoltageDropState m_state;
     ResultsHistory* m_history;
 
-    OptionGroup* m_calcMode = nullptr; // VD_CALC
-    OptionGroup* m_loadKind = nullptr; // VD_LOAD
-    OptionGroup* m_phases = nullptr; // VD_PHASE
-    OptionGroup* m_powerFactorOption = nullptr; // rbPF
-    OptionGroup* m_conduit = nullptr; // Conduit
-    OptionGroup* m_wireType = nullptr; // Wire_Type
-    OptionGroup* m_temperature = nullptr; // rbTemp
-    OptionGroup* m_coating = nullptr; // rbCoated
+    ui::OptionGroup* m_calcMode = nullptr; // VD_CALC
+    ui::OptionGroup* m_loadKind = nullptr; // VD_LOAD
+    ui::OptionGroup* m_phases = nullptr; // VD_PHASE
+    ui::OptionGroup* m_powerFactorOption = nullptr; // rbPF
+    ui::OptionGroup* m_conduit = nullptr; // Conduit
+    ui::OptionGroup* m_wireType = nullptr; // Wire_Type
+    ui::OptionGroup* m_temperature = nullptr; // rbTemp
+    ui::OptionGroup* m_coating = nullptr; // rbCoated
 
     QLineEdit* m_branchPercent = nullptr;
     QLineEdit* m_feederPercent = nullptr;
@@ -108,11 +110,11 @@ private:
     QLabel* m_loadLabel = nullptr;
     QLineEdit* m_load = nullptr;
     QLineEdit* m_length = nullptr;
-    ChoiceList* m_volts = nullptr;
+    ui::ChoiceList* m_volts = nullptr;
     QLabel* m_conduitLabel = nullptr;
     QWidget* m_coatedFrame = nullptr;
     QWidget* m_parallelFrame = nullptr;
-    ChoiceList* m_wireSize = nullptr;
+    ui::ChoiceList* m_wireSize = nullptr;
     QCheckBox* m_parallel = nullptr;
     QLabel* m_wiresPerPhaseLabel = nullptr;
     QLineEdit* m_wiresPerPhase = nullptr;

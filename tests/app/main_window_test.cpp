@@ -157,7 +157,7 @@ void MainWindowTest::closingAMessageBoxIsNoActivation()
     QWindow* activeWhileOpen = nullptr;
     catcher.setOnOpen([&] { activeWhileOpen = QGuiApplication::focusWindow(); });
     ui::showMessage(
-        m_window, QStringLiteral("Text"), QStringLiteral("Title"), ui::MessageIcon::Information);
+        m_window, QStringLiteral("Text"), QStringLiteral("Title"), MessageKind::Information);
     QCOMPARE(catcher.count(), 1);
     QVERIFY(activeWhileOpen && activeWhileOpen != m_window->windowHandle());
     // The window system hands the focus back to the window under the box.

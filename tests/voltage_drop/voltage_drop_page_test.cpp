@@ -1011,7 +1011,7 @@ void VoltageDropPageTest::pageMessagesAreNoActivation()
     calculate();
     MessageBoxCatcher catcher;
     ui::showMessage(m_window->voltageDropPage(), QStringLiteral("Text"), QStringLiteral("Title"),
-        ui::MessageIcon::Information);
+        MessageKind::Information);
     QCOMPARE(catcher.count(), 1);
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));

@@ -7,6 +7,8 @@
 
 #include <QComboBox>
 
+namespace ui {
+
 class ChoiceList : public QComboBox
 {
     Q_OBJECT
@@ -31,3 +33,5 @@ private:
     bool m_changedSincePopup = true;
     bool m_typing = false;
 };
+
+} // namespace ui

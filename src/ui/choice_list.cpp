@@ -1,15 +1,17 @@
-#include "voltage_drop/choice_list.h"
+#include "ui/choice_list.h"
+
+#include "ui/widgets.h"
 
 #include <QScopedValueRollback>
 
 #include <utility>
 
+namespace ui {
+
 ChoiceList::ChoiceList(QWidget* parent)
     : QComboBox(parent)
 {
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);
+    makeEditable(this);
 
     const auto changed = [this] { m_changedSincePopup = true; };
     connect(this, &QComboBox::currentIndexChanged, this, changed);
@@ -38,3 +40,5 @@ void ChoiceList::inputMethodEvent(QInputMethodEvent* event)
     const QScopedValueRollback typing(m_typing, true);
     QComboBox::inputMethodEvent(event);
 }
+
+} // namespace ui

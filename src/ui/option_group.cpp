@@ -1,15 +1,19 @@
-#include "voltage_drop/option_group.h"
+#include "ui/option_group.h"
 
 #include <QAbstractButton>
 
 #include <utility>
 
+namespace ui {
+
 OptionGroup::OptionGroup(QObject* parent)
     : QButtonGroup(parent)
 {
     connect(this, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
-        if (checked)
+        if (checked) {
+            emit selected(index);
             emit chosen(index);
+        }
     });
     connect(this, &QButtonGroup::idPressed, this,
         [this](int index) { m_pressedWasChecked = button(index)->isChecked(); });
@@ -18,3 +22,5 @@ OptionGroup::OptionGroup(QObject* parent)
             emit chosen(index);
     });
 }
+
+} // namespace ui
