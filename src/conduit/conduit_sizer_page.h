@@ -1,17 +1,14 @@
 #pragma once
 
-// The "Conduit Sizer" page: ten groups of conductors and the conduit that holds them.
+// The "Conduit Sizer" page: ten groups of conductors and the conduit that holds them. Its
+// controls are built by ConduitSizerForm; the page runs their handlers.
 
 #include "conduit/conduit_fill.h"
+#include "conduit/conduit_sizer_form.h"
 
 #include <QWidget>
 
 #include <array>
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
 
 class ConduitSizerPage : public QWidget
 {
@@ -26,18 +23,9 @@ public:
     void resetData();
 
 private:
-    void buildWireData();
-    void buildResults();
     std::array<ConduitGroup, kConduitGroups> groups() const;
     void showResult(const ConduitFillResult& result);
     void refuseCount(int group);
 
-    std::array<QComboBox*, kConduitGroups> m_sizes {};
-    std::array<QLineEdit*, kConduitGroups> m_counts {};
-    std::array<QRadioButton*, kConduitGroups> m_thhn {};
-    std::array<QRadioButton*, kConduitGroups> m_thw {};
-    std::array<QLabel*, kConduitGroups> m_lines {};
-    QLabel* m_conduitSize = nullptr;
-    QLabel* m_totalArea = nullptr;
-    QLabel* m_diameter = nullptr;
+    ConduitSizerForm m_ui;
 };

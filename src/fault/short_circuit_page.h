@@ -1,22 +1,15 @@
 #pragma once
 
-// The "Short Circuit" page: available fault current by the point-to-point method.
+// The "Short Circuit" page: available fault current by the point-to-point method. Its
+// controls are built by ShortCircuitForm; the page runs their handlers.
 
 #include "fault/fault_inputs.h"
 #include "fault/fault_page_state.h"
+#include "fault/short_circuit_form.h"
 
 #include <QWidget>
 
 #include <cstdint>
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
-namespace ui {
-class OptionGroup;
-} // namespace ui
 
 class ShortCircuitPage : public QWidget
 {
@@ -40,12 +33,6 @@ signals:
     void printRequested();
 
 private:
-    void buildSourceFields();
-    void buildCircuitFields();
-    void buildResults();
-    void buildDrawings();
-    void setKeyboardOrder();
-
     void sourceChosen(int index);
     void primaryChosen(int index);
     void guardPhase();
@@ -59,29 +46,5 @@ private:
     double m_sourceFaultAmps = 0;
     std::int32_t m_conductorC = 0;
 
-    ui::OptionGroup* m_shortType = nullptr;
-    ui::OptionGroup* m_available = nullptr;
-    ui::OptionGroup* m_phase = nullptr;
-    ui::OptionGroup* m_cableType = nullptr;
-    ui::OptionGroup* m_magneticCon = nullptr;
-
-    QLineEdit* m_faultUtility = nullptr;
-    QComboBox* m_voltsPri = nullptr;
-    QLineEdit* m_xfmrVA = nullptr;
-    QLineEdit* m_xfmrZ = nullptr;
-    QComboBox* m_faultVoltage = nullptr;
-    QComboBox* m_wireSize = nullptr;
-    QLineEdit* m_phaseConductors = nullptr;
-    QLineEdit* m_feet = nullptr;
-
-    QLabel* m_xfmrFla = nullptr;
-    QLabel* m_xfmrIsc = nullptr;
-    QLabel* m_fault = nullptr;
-
-    QPushButton* m_print = nullptr;
-    QPushButton* m_calculate = nullptr;
-
-    QWidget* m_breaker = nullptr;
-    QWidget* m_transformer = nullptr;
-    QWidget* m_panel = nullptr;
+    ShortCircuitForm m_ui;
 };

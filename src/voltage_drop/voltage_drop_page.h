@@ -1,10 +1,12 @@
 #pragma once
 
-// The "Voltage Drop" page: inputs of the voltage-drop and wire-size calculator, the
-// handlers that keep them consistent while the user edits, and the result box. The
-// results-history slots belong to the main window; the page fills and shows them.
+// The "Voltage Drop" page of the voltage-drop and wire-size calculator: the handlers that
+// keep its inputs consistent while the user edits, and the calculation behind its button.
+// Its controls are built by VoltageDropForm. The results-history slots belong to the main
+// window; the page fills and shows them.
 
 #include "voltage_drop/result_display.h"
+#include "voltage_drop/voltage_drop_form.h"
 #include "voltage_drop/voltage_drop_inputs.h"
 #include "voltage_drop/voltage_drop_state.h"
 
@@ -12,18 +14,9 @@
 
 #include <vector>
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QTextEdit;
 class ResultsHistory;
 struct VoltageDropSettings;
-
-namespace ui {
-class ChoiceList;
-class OptionGroup;
-} // namespace ui
 
 class VoltageDropPage : public QWidget
 {
@@ -40,7 +33,7 @@ public:
     void setCalcSheetEnabled(bool enabled);
 
     // txtboxResults: the result shown, which the calculation sheet copies.
-    QTextEdit* resultsBox() const { return m_results; }
+    QTextEdit* resultsBox() const { return m_ui.results; }
     // The page's last control in the keyboard's order.
     QWidget* lastTabStop() const;
 
@@ -49,14 +42,6 @@ signals:
     void printRequested();
 
 private:
-    void buildCalculationFrame();
-    void buildLoadKindFrame();
-    void buildPhaseFrame();
-    void buildPowerFactorFrame();
-    void buildLoadFrame();
-    void buildVoltageWireFrame();
-    void buildResults();
-    void setKeyboardOrder();
     void connectHandlers();
 
     // Handlers of the page's controls.
@@ -94,32 +79,5 @@ private:
     VoltageDropState m_state;
     ResultsHistory* m_history;
 
-    ui::OptionGroup* m_calcMode = nullptr; // VD_CALC
-    ui::OptionGroup* m_loadKind = nullptr; // VD_LOAD
-    ui::OptionGroup* m_phases = nullptr; // VD_PHASE
-    ui::OptionGroup* m_powerFactorOption = nullptr; // rbPF
-    ui::OptionGroup* m_conduit = nullptr; // Conduit
-    ui::OptionGroup* m_wireType = nullptr; // Wire_Type
-    ui::OptionGroup* m_temperature = nullptr; // rbTemp
-    ui::OptionGroup* m_coating = nullptr; // rbCoated
-
-    QLineEdit* m_branchPercent = nullptr;
-    QLineEdit* m_feederPercent = nullptr;
-    QWidget* m_powerFactorFrame = nullptr;
-    QLineEdit* m_powerFactor = nullptr;
-    QLabel* m_loadLabel = nullptr;
-    QLineEdit* m_load = nullptr;
-    QLineEdit* m_length = nullptr;
-    ui::ChoiceList* m_volts = nullptr;
-    QLabel* m_conduitLabel = nullptr;
-    QWidget* m_coatedFrame = nullptr;
-    QWidget* m_parallelFrame = nullptr;
-    ui::ChoiceList* m_wireSize = nullptr;
-    QCheckBox* m_parallel = nullptr;
-    QLabel* m_wiresPerPhaseLabel = nullptr;
-    QLineEdit* m_wiresPerPhase = nullptr;
-    QLabel* m_wireNote = nullptr;
-    QTextEdit* m_results = nullptr;
-    QPushButton* m_calcSheet = nullptr;
-    QPushButton* m_calculate = nullptr;
+    VoltageDropForm m_ui;
 };
