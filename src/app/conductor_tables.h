@@ -8,6 +8,15 @@
 #include <string_view>
 
 inline constexpr int kConductorRows = 24; // 23 sizes and the empty row past them
+
+// The rows the rules name.
+inline constexpr int kRow18Awg = 0;
+inline constexpr int kRow16Awg = 1;
+inline constexpr int kRow14Awg = 2;
+inline constexpr int kRow12Awg = 3;
+inline constexpr int kRow8Awg = 5;
+inline constexpr int kRow1Awg = 10;
+inline constexpr int kRow1_0Awg = 11; // "1/0 awg"
 inline constexpr int kLastSizeRow = 22; // "1000 kcmil"
 inline constexpr int kRowPastTable = 23; // reads as an empty name and zeros
 
@@ -22,6 +31,9 @@ enum class AmpsColumn
 struct ConductorRow
 {
     std::string_view SizeName;
+    // The name as the Voltage Drop page's size list shows it: leading blanks line the
+    // sizes up on the right.
+    std::string_view ListItem;
     std::int32_t AreaCmil = 0;
     std::int16_t AmpsCu75 = 0;
     std::int16_t AmpsAl75 = 0;

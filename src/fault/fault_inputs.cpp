@@ -1,6 +1,8 @@
 #include "fault/fault_inputs.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <span>
 
 namespace {
@@ -98,6 +100,12 @@ std::string_view FaultFieldName(FaultField field)
         return "Length of run in feet";
     }
     return {};
+}
+
+bool ForcesSinglePhase(std::string_view secondaryVolts)
+{
+    constexpr std::string_view singlePhaseOnly[] = {"277", "120"};
+    return std::ranges::find(singlePhaseOnly, secondaryVolts) != std::end(singlePhaseOnly);
 }
 
 bool IsConductorRun(std::string_view wireSize)

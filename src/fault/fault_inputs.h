@@ -42,6 +42,10 @@ enum class FaultField
 // The name the messages give the field ("KVA", "% Z", ...).
 std::string_view FaultFieldName(FaultField field);
 
+// "277" and "120" are voltages of single-phase systems only: the page chooses single
+// phase for them and offers no three-phase choice. Compared exactly, as typed.
+bool ForcesSinglePhase(std::string_view secondaryVolts);
+
 // "Terminals" and the empty text put the fault at the start of the circuit.
 bool IsConductorRun(std::string_view wireSize);
 

@@ -115,7 +115,7 @@ void ShortCircuitForm::buildSourceFields(QWidget* page)
             {QStringLiteral("Breaker"), QRect(0, 0, 975, 240),
                 QStringLiteral("The source is a breaker with a known available fault current")}},
         page);
-    shortType->button(1)->setChecked(true);
+    shortType->button(BreakerSourceIndex)->setChecked(true);
 
     available = optionPair("Frame20", "opAvalible", QRect(3000, 360, 3135, 495),
         {{QStringLiteral("Infinity"), QRect(0, 240, 795, 195),
@@ -125,8 +125,8 @@ void ShortCircuitForm::buildSourceFields(QWidget* page)
                 QStringLiteral("The fault current available at the breaker or at the transformer "
                                "primary is known and typed in the box")}},
         page);
-    available->button(1)->setChecked(true);
-    available->button(0)->setEnabled(false);
+    available->button(KnownFaultIndex)->setChecked(true);
+    available->button(InfiniteBusIndex)->setEnabled(false);
 
     faultUtility = ui::lineEdit("txtFaultUtility", QStringLiteral("13000"),
         fieldName(FaultField::AvailableFaultAmps), page);
@@ -190,7 +190,7 @@ void ShortCircuitForm::buildCircuitFields(QWidget* page)
             {QStringLiteral("Single Phase"), QRect(120, 240, 1335, 240),
                 QStringLiteral("A single-phase system")}},
         page);
-    phase->button(0)->setChecked(true);
+    phase->button(ThreePhaseSystemIndex)->setChecked(true);
 
     QLabel* voltageLabel = ui::wrappingLabel("Label33", QStringLiteral("Line-Line Voltage"), page);
     ui::placeOnPage(voltageLabel, 6480, 840, 1335, 240);
@@ -227,7 +227,7 @@ void ShortCircuitForm::buildCircuitFields(QWidget* page)
             {QStringLiteral(" Three-Conductor Cable"), QRect(240, 360, 2775, 240),
                 QStringLiteral("The run is a three-conductor cable")}},
         page);
-    cableType->button(0)->setChecked(true);
+    cableType->button(SingleConductorsIndex)->setChecked(true);
 
     magneticCon = optionPair("Frame24", "opMagneticCon", QRect(2520, 4440, 1935, 615),
         {{QStringLiteral("Magnetic Conduit"), QRect(0, 120, 1815, 240),
@@ -235,7 +235,7 @@ void ShortCircuitForm::buildCircuitFields(QWidget* page)
             {QStringLiteral("Non-Magnetic Conduit"), QRect(0, 360, 2055, 240),
                 QStringLiteral("The run is in non-magnetic conduit, such as PVC or aluminum")}},
         page);
-    magneticCon->button(0)->setChecked(true);
+    magneticCon->button(MagneticConduitIndex)->setChecked(true);
 
     QLabel* conductorsLabel = ui::wrappingLabel("Label26", QStringLiteral("Wires Per Phase"), page);
     ui::placeOnPage(conductorsLabel, 2640, 2880, 1695, 240);
@@ -284,10 +284,13 @@ void ShortCircuitForm::buildResults(QWidget* page)
 // Each pair of options is one stop, on its chosen option.
 void ShortCircuitForm::setKeyboardOrder()
 {
-    ui::setTabOrder({voltsPri, xfmrVA, xfmrZ, faultUtility, available->button(1),
-        available->button(0), shortType->button(1), shortType->button(0), wireSize, phaseConductors,
-        feet, magneticCon->button(0), magneticCon->button(1), phase->button(0), phase->button(1),
-        faultVoltage, cableType->button(0), cableType->button(1), print, calculate});
+    ui::setTabOrder({voltsPri, xfmrVA, xfmrZ, faultUtility, available->button(KnownFaultIndex),
+        available->button(InfiniteBusIndex), shortType->button(BreakerSourceIndex),
+        shortType->button(TransformerSourceIndex), wireSize, phaseConductors, feet,
+        magneticCon->button(MagneticConduitIndex), magneticCon->button(NonMagneticConduitIndex),
+        phase->button(ThreePhaseSystemIndex), phase->button(SinglePhaseSystemIndex), faultVoltage,
+        cableType->button(SingleConductorsIndex), cableType->button(ThreeConductorCableIndex),
+        print, calculate});
     for (const ui::OptionGroup* pair : {available, shortType, magneticCon, phase, cableType})
         ui::keepTabStopOnChoice(pair->buttons());
 }

@@ -18,6 +18,33 @@ namespace ui {
 class OptionGroup;
 } // namespace ui
 
+// The indices of the option pairs.
+enum SourceIndex // opShortType
+{
+    TransformerSourceIndex = 0,
+    BreakerSourceIndex = 1,
+};
+enum PrimaryIndex // opAvalible
+{
+    InfiniteBusIndex = 0,
+    KnownFaultIndex = 1,
+};
+enum SystemPhaseIndex // opPhase
+{
+    ThreePhaseSystemIndex = 0,
+    SinglePhaseSystemIndex = 1,
+};
+enum CableIndex // opCableType
+{
+    SingleConductorsIndex = 0,
+    ThreeConductorCableIndex = 1,
+};
+enum ConduitIndex // opMagneticCon
+{
+    MagneticConduitIndex = 0,
+    NonMagneticConduitIndex = 1,
+};
+
 struct ShortCircuitForm
 {
     // Builds the controls on `page`, which owns them.

@@ -59,12 +59,12 @@ void ShortCircuitPage::movePanelHome()
 
 void ShortCircuitPage::sourceChosen(int index)
 {
-    const bool transformer = index == 0;
+    const bool transformer = index == TransformerSourceIndex;
     m_ui.transformer->setVisible(transformer);
     m_ui.breaker->setVisible(!transformer);
     m_ui.panel->setVisible(!transformer);
-    m_ui.available->button(0)->setEnabled(transformer);
-    m_ui.available->button(transformer ? 0 : 1)->setChecked(true);
+    m_ui.available->button(InfiniteBusIndex)->setEnabled(transformer);
+    m_ui.available->button(transformer ? InfiniteBusIndex : KnownFaultIndex)->setChecked(true);
     m_ui.faultUtility->setEnabled(!transformer);
     m_ui.xfmrVA->setEnabled(transformer);
     m_ui.xfmrZ->setEnabled(transformer);
@@ -73,23 +73,24 @@ void ShortCircuitPage::sourceChosen(int index)
 
 void ShortCircuitPage::primaryChosen(int index)
 {
-    const bool primaryFaultGiven = index == 1;
+    const bool primaryFaultGiven = index == KnownFaultIndex;
     m_ui.faultUtility->setEnabled(primaryFaultGiven);
     m_ui.voltsPri->setEnabled(primaryFaultGiven);
 }
 
 void ShortCircuitPage::guardPhase()
 {
-    const QString volts = m_ui.faultVoltage->currentText();
-    const bool singlePhaseOnly = volts == QLatin1String("277") || volts == QLatin1String("120");
-    m_ui.phase->button(singlePhaseOnly ? 1 : 0)->setChecked(true);
-    m_ui.phase->button(0)->setEnabled(!singlePhaseOnly);
+    const bool singlePhaseOnly = ForcesSinglePhase(ui::toStd(m_ui.faultVoltage->currentText()));
+    m_ui.phase->button(singlePhaseOnly ? SinglePhaseSystemIndex : ThreePhaseSystemIndex)
+        ->setChecked(true);
+    m_ui.phase->button(ThreePhaseSystemIndex)->setEnabled(!singlePhaseOnly);
 }
 
 void ShortCircuitPage::selectConductorC()
 {
     const std::optional<std::int32_t> c = LookupConductorC(ui::toStd(m_ui.wireSize->currentText()),
-        m_ui.magneticCon->checkedId() == 0, m_ui.cableType->checkedId() == 0);
+        m_ui.magneticCon->checkedId() == MagneticConduitIndex,
+        m_ui.cableType->checkedId() == SingleConductorsIndex);
     if (c)
         m_conductorC = *c;
 }
@@ -97,9 +98,9 @@ void ShortCircuitPage::selectConductorC()
 FaultInputTexts ShortCircuitPage::inputTexts() const
 {
     FaultInputTexts texts;
-    texts.SourceIsBreaker = m_ui.shortType->checkedId() == 1;
-    texts.InfinitePrimary = m_ui.available->checkedId() == 0;
-    texts.ThreePhase = m_ui.phase->checkedId() == 0;
+    texts.SourceIsBreaker = m_ui.shortType->checkedId() == BreakerSourceIndex;
+    texts.InfinitePrimary = m_ui.available->checkedId() == InfiniteBusIndex;
+    texts.ThreePhase = m_ui.phase->checkedId() == ThreePhaseSystemIndex;
     texts.Kva = ui::toStd(m_ui.xfmrVA->text());
     texts.PercentZ = ui::toStd(m_ui.xfmrZ->text());
     texts.PrimaryVolts = ui::toStd(m_ui.voltsPri->currentText());
@@ -168,8 +169,8 @@ FaultPageState ShortCircuitPage::pageState() const
 {
     FaultPageState state;
     state.Fields = inputTexts();
-    state.MagneticConduit = m_ui.magneticCon->checkedId() == 0;
-    state.SingleConductors = m_ui.cableType->checkedId() == 0;
+    state.MagneticConduit = m_ui.magneticCon->checkedId() == MagneticConduitIndex;
+    state.SingleConductors = m_ui.cableType->checkedId() == SingleConductorsIndex;
     state.FullLoadCaption = ui::toStd(m_ui.xfmrFla->text());
     state.SourceFaultCaption = ui::toStd(m_ui.xfmrIsc->text());
     state.EndOfRunCaption = ui::toStd(m_ui.fault->text());

@@ -21,9 +21,9 @@ std::string LightingTapNote(
     if (!length)
         return {};
     std::string note;
-    if (*length > 50 && sizeIndex == 0)
+    if (*length > 50 && sizeIndex == kRow18Awg)
         note = "Caution... #18 Lighting taps can not be longer than 50 feet. NEC 240-4 (2)";
-    if (*length > 100 && sizeIndex == 1)
+    if (*length > 100 && sizeIndex == kRow16Awg)
         note = "Caution... #16 Lighting taps can not be longer than 100 feet. NEC 240-4 (2)";
     return note;
 }
@@ -60,9 +60,9 @@ AmpacityRuling CheckWireAmpacity(int sizeIndex, Material material, Temperature r
                       "or lighting taps.",
                 "Wire Size Is Not Valid", MessageKind::Exclamation}};
     };
-    if (material == Material::Aluminum && sizeIndex < 3)
+    if (material == Material::Aluminum && sizeIndex < kRow12Awg)
         return blocked("#18, #16 and #14 aluminum wire...");
-    if (material == Material::Copper && rating == Temperature::C75 && sizeIndex < 2)
+    if (material == Material::Copper && rating == Temperature::C75 && sizeIndex < kRow14Awg)
         return blocked("#18 and #16 75C cooper wire...");
     return {};
 }

@@ -4,6 +4,7 @@
 // voltage implies, the cautions for long lighting taps, the power-factor limits, and the
 // ampacity rule for the small conductor sizes.
 
+#include "app/conductor_tables.h"
 #include "app/number_text.h"
 #include "voltage_drop/voltage_drop_inputs.h"
 
@@ -52,4 +53,4 @@ PageMessage ChooseSizeFromListMessage();
 // The answer to a size below 1/0 awg with parallel conductors.
 PageMessage ParallelSizeMessage();
 
-inline constexpr int kSmallestParallelSizeRow = 11; // "1/0 awg"
+inline constexpr int kSmallestParallelSizeRow = kRow1_0Awg;

@@ -1,5 +1,6 @@
 #include "voltage_drop/voltage_drop_form.h"
 
+#include "app/conductor_tables.h"
 #include "ui/accessibility.h"
 #include "ui/choice_list.h"
 #include "ui/colours.h"
@@ -21,11 +22,14 @@ namespace {
 const QStringList kVoltages {
     "480", "460", "277", "240", "220", "208", "120", "48", "36", "24", "12", "6"};
 
-// The leading blanks line the sizes up on the right.
-const QStringList kWireSizes {"   18 awg", "   16 awg", "   14 awg", "   12 awg", "   10 awg",
-    "     8 awg", "     6 awg", "     4 awg", "     3 awg", "     2 awg", "     1 awg", "  1/0 awg",
-    "  2/0 awg", "  3/0 awg", "  4/0 awg", "  250 kcmil", "  300 kcmil", "  350 kcmil",
-    "  400 kcmil", "  500 kcmil", "  600 kcmil", "  750 kcmil", "1000 kcmil"};
+// Row i of the conductor tables is item i of the size list.
+QStringList wireSizeItems()
+{
+    QStringList items;
+    for (int row = 0; row <= kLastSizeRow; ++row)
+        items << ui::fromStd(std::string(ConductorTable(row).ListItem));
+    return items;
+}
 
 // Tooltips for a group's options, in the order of their ids.
 void setTips(const ui::OptionGroup* group, const QStringList& tips)
@@ -141,10 +145,12 @@ void VoltageDropForm::buildPowerFactorFrame(QWidget* page)
     powerFactorFrame = framePF;
     ui::place(framePF, 3150, 840, 2370, 1110);
     powerFactorOption = new ui::OptionGroup(page);
-    ui::place(ui::option(powerFactorOption, "rbPF", 0, QStringLiteral("100 %"), framePF), 120, 330,
-        1050, 285);
+    ui::place(ui::option(powerFactorOption, "rbPF", UnityPowerFactorIndex, QStringLiteral("100 %"),
+                  framePF),
+        120, 330, 1050, 285);
     // The second option has no caption: the box beside it says what it stands for.
-    QRadioButton* entered = ui::option(powerFactorOption, "rbPF", 1, QString(), framePF);
+    QRadioButton* entered
+        = ui::option(powerFactorOption, "rbPF", EnteredPowerFactorIndex, QString(), framePF);
     entered->setAccessibleName(QStringLiteral("Power factor entered"));
     ui::place(entered, 120, 705, 270, 285);
     powerFactor = ui::lineEdit("txtPF", QStringLiteral("85"),
@@ -152,7 +158,7 @@ void VoltageDropForm::buildPowerFactorFrame(QWidget* page)
     ui::place(powerFactor, 420, 690, 600, 315);
     powerFactor->setEnabled(false);
     ui::place(ui::label("Label8", QStringLiteral("%"), framePF), 1080, 720, 210, 255);
-    powerFactorOption->button(0)->setChecked(true);
+    powerFactorOption->button(UnityPowerFactorIndex)->setChecked(true);
     setTips(powerFactorOption,
         {QStringLiteral("Use a power factor of 100 %"),
             QStringLiteral("Use the power factor typed in the box beside it")});
@@ -199,12 +205,13 @@ void VoltageDropForm::buildVoltageWireFrame(QWidget* page)
     conduitLabel = ui::label("lblConduit", QStringLiteral("Conduit:"), frame4);
     ui::place(conduitLabel, 120, 660, 720, 255);
     conduit = new ui::OptionGroup(page);
-    ui::place(
-        ui::option(conduit, "Conduit", 0, QStringLiteral("Steel"), frame4), 870, 645, 780, 285);
-    ui::place(ui::option(conduit, "Conduit", 1, QStringLiteral("Al"), frame4), 1650, 645, 540, 285);
-    ui::place(
-        ui::option(conduit, "Conduit", 2, QStringLiteral("PVC"), frame4), 2190, 645, 720, 285);
-    conduit->button(0)->setChecked(true);
+    ui::place(ui::option(conduit, "Conduit", SteelConduitIndex, QStringLiteral("Steel"), frame4),
+        870, 645, 780, 285);
+    ui::place(ui::option(conduit, "Conduit", AluminumConduitIndex, QStringLiteral("Al"), frame4),
+        1650, 645, 540, 285);
+    ui::place(ui::option(conduit, "Conduit", PvcConduitIndex, QStringLiteral("PVC"), frame4), 2190,
+        645, 720, 285);
+    conduit->button(SteelConduitIndex)->setChecked(true);
     QStringList racewayTips;
     for (const char* raceway : {"steel", "aluminum", "PVC"})
         racewayTips << QStringLiteral("Conductors in %1 conduit").arg(QLatin1String(raceway));
@@ -214,11 +221,12 @@ void VoltageDropForm::buildVoltageWireFrame(QWidget* page)
     coatedFrame = ui::plainFrame("frameCoated", frame4);
     ui::place(coatedFrame, 810, 615, 2160, 345);
     coating = new ui::OptionGroup(page);
-    ui::place(ui::option(coating, "rbCoated", 0, QStringLiteral("Uncoated"), coatedFrame), 60, 30,
-        1110, 285);
-    ui::place(ui::option(coating, "rbCoated", 1, QStringLiteral("Coated"), coatedFrame), 1200, 30,
-        930, 285);
-    coating->button(0)->setChecked(true);
+    ui::place(
+        ui::option(coating, "rbCoated", UncoatedIndex, QStringLiteral("Uncoated"), coatedFrame), 60,
+        30, 1110, 285);
+    ui::place(ui::option(coating, "rbCoated", CoatedIndex, QStringLiteral("Coated"), coatedFrame),
+        1200, 30, 930, 285);
+    coating->button(UncoatedIndex)->setChecked(true);
     setTips(coating,
         {QStringLiteral("Uncoated copper conductors, for direct current"),
             QStringLiteral("Coated (tinned) copper conductors, for direct current")});
@@ -228,22 +236,22 @@ void VoltageDropForm::buildVoltageWireFrame(QWidget* page)
     ui::place(frame7, 60, 960, 2910, 345);
     ui::place(ui::label("Label6", QStringLiteral("Wire:"), frame7), 60, 45, 720, 255);
     wireType = new ui::OptionGroup(page);
-    ui::place(
-        ui::option(wireType, "Wire_Type", 0, QStringLiteral("Copper"), frame7), 810, 30, 930, 285);
-    ui::place(ui::option(wireType, "Wire_Type", 1, QStringLiteral("Aluminum"), frame7), 1770, 30,
-        1110, 285);
-    wireType->button(0)->setChecked(true);
+    ui::place(ui::option(wireType, "Wire_Type", CopperIndex, QStringLiteral("Copper"), frame7), 810,
+        30, 930, 285);
+    ui::place(ui::option(wireType, "Wire_Type", AluminumIndex, QStringLiteral("Aluminum"), frame7),
+        1770, 30, 1110, 285);
+    wireType->button(CopperIndex)->setChecked(true);
     setTips(wireType, {QStringLiteral("Copper conductors"), QStringLiteral("Aluminum conductors")});
 
     QWidget* frame5 = ui::plainFrame("Frame5", frame4);
     ui::place(frame5, 60, 1290, 2910, 345);
     ui::place(ui::label("Label1", QStringLiteral("Wire:"), frame5), 60, 45, 720, 255);
     temperature = new ui::OptionGroup(page);
-    ui::place(
-        ui::option(temperature, "rbTemp", 0, QStringLiteral("75 C"), frame5), 810, 30, 960, 285);
-    ui::place(
-        ui::option(temperature, "rbTemp", 1, QStringLiteral("90 C"), frame5), 1800, 30, 900, 285);
-    temperature->button(0)->setChecked(true);
+    ui::place(ui::option(temperature, "rbTemp", Rated75CIndex, QStringLiteral("75 C"), frame5), 810,
+        30, 960, 285);
+    ui::place(ui::option(temperature, "rbTemp", Rated90CIndex, QStringLiteral("90 C"), frame5),
+        1800, 30, 900, 285);
+    temperature->button(Rated75CIndex)->setChecked(true);
     QStringList ratingTips;
     for (int rating : {75, 90})
         ratingTips
@@ -259,9 +267,10 @@ void VoltageDropForm::buildVoltageWireFrame(QWidget* page)
     wireSize->setObjectName(QStringLiteral("cbWireSize"));
     ui::setListName(wireSize, sizeLabel->text());
     sizeLabel->setBuddy(wireSize);
-    wireSize->addItems(kWireSizes);
+    const QStringList sizes = wireSizeItems();
+    wireSize->addItems(sizes);
     wireSize->setCurrentIndex(-1);
-    wireSize->setMaxVisibleItems(kWireSizes.size());
+    wireSize->setMaxVisibleItems(sizes.size());
     ui::place(wireSize, 810, 0, 1320, 330);
     parallel = new QCheckBox(QStringLiteral("Use Parallel Conductors"), parallelFrame);
     parallel->setObjectName(QStringLiteral("ckWiresParallel"));

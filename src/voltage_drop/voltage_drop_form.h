@@ -5,6 +5,8 @@
 // order. The form builds and holds the controls, as a Designer form would; the page
 // connects and runs the handlers.
 
+#include "voltage_drop/voltage_drop_inputs.h"
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -18,8 +20,9 @@ class ChoiceList;
 class OptionGroup;
 } // namespace ui
 
-// The option arrays' indices are the values of the engine's choices (VD_CALC(0) is
-// CalcMode::FixedSize, VD_PHASE(2) Circuit::DirectCurrent, and so on).
+// The option arrays' indices. Where an array stands for a choice of the calculation, an
+// index is the value of the engine's choice (VD_CALC(0) is CalcMode::FixedSize,
+// VD_PHASE(2) Circuit::DirectCurrent, and so on), which the page hands on as it stands.
 enum CalcIndex
 {
     FixedSizeIndex = 0,
@@ -38,6 +41,58 @@ enum PhaseIndex
     SinglePhaseIndex = 1,
     DirectCurrentIndex = 2,
 };
+enum RacewayIndex
+{
+    SteelConduitIndex = 0,
+    AluminumConduitIndex = 1,
+    PvcConduitIndex = 2,
+};
+enum MaterialIndex
+{
+    CopperIndex = 0,
+    AluminumIndex = 1,
+};
+enum TemperatureIndex
+{
+    Rated75CIndex = 0,
+    Rated90CIndex = 1,
+};
+enum CoatingIndex
+{
+    UncoatedIndex = 0,
+    CoatedIndex = 1,
+};
+// rbPF: the power factor of 100 %, or the one typed in txtPF.
+enum PowerFactorIndex
+{
+    UnityPowerFactorIndex = 0,
+    EnteredPowerFactorIndex = 1,
+};
+
+template<typename Choice>
+constexpr bool isIndexOf(int index, Choice choice)
+{
+    return index == static_cast<int>(choice);
+}
+
+static_assert(isIndexOf(FixedSizeIndex, CalcMode::FixedSize)
+    && isIndexOf(BranchIndex, CalcMode::BranchSearch)
+    && isIndexOf(FeederIndex, CalcMode::FeederSearch));
+static_assert(isIndexOf(VaPerPhaseIndex, LoadEntry::VaPerPhase)
+    && isIndexOf(TotalVaIndex, LoadEntry::TotalVa)
+    && isIndexOf(FullLoadAmpsIndex, LoadEntry::FullLoadAmps));
+static_assert(isIndexOf(ThreePhaseIndex, Circuit::ThreePhase)
+    && isIndexOf(SinglePhaseIndex, Circuit::SinglePhase)
+    && isIndexOf(DirectCurrentIndex, Circuit::DirectCurrent));
+static_assert(isIndexOf(SteelConduitIndex, Raceway::Steel)
+    && isIndexOf(AluminumConduitIndex, Raceway::Aluminum)
+    && isIndexOf(PvcConduitIndex, Raceway::Pvc));
+static_assert(
+    isIndexOf(CopperIndex, Material::Copper) && isIndexOf(AluminumIndex, Material::Aluminum));
+static_assert(
+    isIndexOf(Rated75CIndex, Temperature::C75) && isIndexOf(Rated90CIndex, Temperature::C90));
+static_assert(
+    isIndexOf(UncoatedIndex, Coating::Uncoated) && isIndexOf(CoatedIndex, Coating::Coated));
 
 struct VoltageDropForm
 {

@@ -18,12 +18,6 @@
 
 static_assert(ResultsHistory::kSlots == kHistorySlots);
 
-namespace {
-
-constexpr int kDefaultSizeRow = 3; // "12 awg"
-
-} // namespace
-
 VoltageDropPage::VoltageDropPage(
     VoltageDropSettings& settings, ResultsHistory* history, QWidget* parent)
     : QWidget(parent)
@@ -101,7 +95,7 @@ QWidget* VoltageDropPage::lastTabStop() const
 void VoltageDropPage::selectDefaultWireSize()
 {
     if (m_ui.wireSize->currentIndex() < 0)
-        chooseWireSize(kDefaultSizeRow);
+        chooseWireSize(kRow12Awg);
 }
 
 void VoltageDropPage::setCalcSheetEnabled(bool enabled)
@@ -158,7 +152,7 @@ void VoltageDropPage::voltageChanged()
 
 void VoltageDropPage::racewayChosen(int index)
 {
-    static const char* const names[] = {"Steel", "Aluminum", "PVC"};
+    static const char* const names[] = {"Steel", "Aluminum", "PVC"}; // by RacewayIndex
     m_settings.ConduitType = names[index];
     ClearVoltageDropResults();
     focusLoad();
@@ -166,7 +160,7 @@ void VoltageDropPage::racewayChosen(int index)
 
 void VoltageDropPage::materialChosen(int index)
 {
-    m_settings.WireMaterial = index == 0 ? "cooper" : "aluminum";
+    m_settings.WireMaterial = index == CopperIndex ? "cooper" : "aluminum";
     m_ui.coatedFrame->setVisible(isDirectCurrent() && isCopper());
     checkWireAmpacity();
     ClearVoltageDropResults();
@@ -175,7 +169,7 @@ void VoltageDropPage::materialChosen(int index)
 
 void VoltageDropPage::temperatureChosen(int index)
 {
-    m_settings.TempRating = index == 0 ? "75 C" : "90 C";
+    m_settings.TempRating = index == Rated75CIndex ? "75 C" : "90 C";
     ClearVoltageDropResults();
     checkWireAmpacity();
     focusLoad();
@@ -183,8 +177,8 @@ void VoltageDropPage::temperatureChosen(int index)
 
 void VoltageDropPage::powerFactorOptionChosen(int index)
 {
-    m_ui.powerFactor->setEnabled(index == 1);
-    if (index == 0) {
+    m_ui.powerFactor->setEnabled(index == EnteredPowerFactorIndex);
+    if (index == UnityPowerFactorIndex) {
         m_settings.PowerFactor = 100;
     } else if (const std::optional<double> percent = ui::toNumber(m_ui.powerFactor->text())) {
         m_settings.PowerFactor = *percent;
@@ -208,7 +202,7 @@ void VoltageDropPage::powerFactorTextChanged()
         m_ui.powerFactor->setText(ui::fromStd(correction->Text));
         ui::showMessage(this, correction->Message);
     }
-    if (m_ui.powerFactorOption->checkedId() == 1) {
+    if (m_ui.powerFactorOption->checkedId() == EnteredPowerFactorIndex) {
         if (const std::optional<double> percent = ui::toNumber(m_ui.powerFactor->text()))
             m_settings.PowerFactor = *percent;
     }
@@ -386,7 +380,7 @@ bool VoltageDropPage::isDirectCurrent() const
 
 bool VoltageDropPage::isCopper() const
 {
-    return m_ui.wireType->checkedId() == 0;
+    return m_ui.wireType->checkedId() == CopperIndex;
 }
 
 VoltageDropInputs VoltageDropPage::readInputs() const

@@ -7,10 +7,10 @@
 
 namespace {
 
-constexpr int kCopperStartRow = 2; // "14 awg"
-constexpr int kAluminumStartRow = 3; // "12 awg"
-constexpr int kLargestSingleOnlyRow = 10; // "1 awg": larger sizes may run in parallel
-constexpr int kFirstParallelRow = 11; // "1/0 awg"
+constexpr int kCopperStartRow = kRow14Awg;
+constexpr int kAluminumStartRow = kRow12Awg;
+constexpr int kLargestSingleOnlyRow = kRow1Awg; // larger sizes may run in parallel
+constexpr int kFirstParallelRow = kRow1_0Awg;
 constexpr int kSetLoopLimit = 11; // the set loop tries up to 11 sets; 1 to 10 have a slot
 
 class Search

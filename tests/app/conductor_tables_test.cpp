@@ -1,6 +1,10 @@
 #include "app/conductor_tables.h"
+#include "app/design_data_documents.h"
 #include "app/voltage_drop_settings.h"
 #include "test_main.h"
+
+#include <QMap>
+#include <QRegularExpression>
 
 class ConductorTablesTest : public QObject
 {
@@ -14,6 +18,7 @@ private slots:
     void smallSizesHaveNoReactance();
     void resistanceSeriesAreSeparate();
     void sizesRiseSteadily();
+    void ampacityDocumentAgrees();
     void defaultsFillOnlyUnsetSettings();
 };
 
@@ -111,6 +116,37 @@ void ConductorTablesTest::sizesRiseSteadily()
             QVERIFY(ConductorTable(row).AmpsCu75 > ConductorTable(row - 1).AmpsCu75);
             QVERIFY(ConductorTable(row).AmpsAl90 > ConductorTable(row - 1).AmpsAl90);
         }
+    }
+}
+
+// The Design Data page's ampacity table shows, from 8 awg up, the very ampacities the
+// calculator works with; the smaller sizes show the table's own values, with the limits
+// of their overcurrent protection marked.
+void ConductorTablesTest::ampacityDocumentAgrees()
+{
+    QMap<QString, QStringList> documentRows; // by size, without its unit
+    const QString html = designDocumentHtml(DesignDocument::WireAmpacities);
+    static const QRegularExpression rowPattern(QStringLiteral("<tr>(.*?)</tr>"));
+    static const QRegularExpression cellPattern(QStringLiteral("<td[^>]*>(.*?)</td>"));
+    for (const QRegularExpressionMatch& row : rowPattern.globalMatch(html)) {
+        QStringList cells;
+        for (const QRegularExpressionMatch& cell : cellPattern.globalMatch(row.captured(1)))
+            cells << cell.captured(1);
+        if (cells.size() == 5)
+            documentRows.insert(cells.takeFirst(), cells);
+    }
+
+    for (int row = kRow8Awg; row <= kLastSizeRow; ++row) {
+        const ConductorRow& conductor = ConductorTable(row);
+        const QString size
+            = QString::fromLatin1(conductor.SizeName.data(), conductor.SizeName.size())
+                  .section(QLatin1Char(' '), 0, 0);
+        // Copper 75 C and 90 C, then aluminum 75 C and 90 C.
+        const QStringList expected {QString::number(conductor.AmpsCu75),
+            QString::number(conductor.AmpsCu90), QString::number(conductor.AmpsAl75),
+            QString::number(conductor.AmpsAl90)};
+        QVERIFY2(documentRows.contains(size), qPrintable(size));
+        QCOMPARE(documentRows.value(size), expected);
     }
 }
 

@@ -70,6 +70,8 @@ private slots:
     void conductorC();
     void conductorCTableRisesWithSize();
     void readsValidInputs();
+    void singlePhaseVoltages_data();
+    void singlePhaseVoltages();
     void refusals_data();
     void refusals();
 };
@@ -290,6 +292,29 @@ void FaultCalculationTest::readsValidInputs()
     const FaultInputReading german = ReadFaultInputs(texts, 0, {",", "."});
     QVERIFY(!german.Refused);
     QCOMPARE(german.Inputs.AvailableFaultAmps, 13000.5);
+}
+
+void FaultCalculationTest::singlePhaseVoltages_data()
+{
+    QTest::addColumn<QString>("volts");
+    QTest::addColumn<bool>("singlePhaseOnly");
+
+    QTest::newRow("277") << "277" << true;
+    QTest::newRow("120") << "120" << true;
+    QTest::newRow("208") << "208" << false;
+    QTest::newRow("480") << "480" << false;
+    // As typed: nothing is trimmed or read as a number.
+    QTest::newRow("leading blank") << " 120" << false;
+    QTest::newRow("decimals") << "277.0" << false;
+    QTest::newRow("2770") << "2770" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void FaultCalculationTest::singlePhaseVoltages()
+{
+    QFETCH(QString, volts);
+    QFETCH(bool, singlePhaseOnly);
+    QCOMPARE(ForcesSinglePhase(volts.toStdString()), singlePhaseOnly);
 }
 
 void FaultCalculationTest::refusals_data()
