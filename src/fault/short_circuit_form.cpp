@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStyleOptionTabWidgetFrame>
 #include <QSvgWidget>
 
@@ -44,31 +43,6 @@ protected:
         style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
     }
 };
-
-struct Option
-{
-    QString caption;
-    QRect twips; // relative to the frame
-    QString tip;
-};
-
-// A caption-less, borderless frame holding one exclusive pair of options, the element
-// ids being the array indices.
-ui::OptionGroup* optionPair(const char* frameName, const char* arrayName, const QRect& frameTwips,
-    const Option (&options)[2], QWidget* page)
-{
-    QFrame* frame = ui::plainFrame(QLatin1String(frameName), page);
-    ui::placeOnPage(frame, frameTwips.x(), frameTwips.y(), frameTwips.width(), frameTwips.height());
-    auto* group = new ui::OptionGroup(page);
-    for (int i = 0; i < 2; ++i) {
-        QRadioButton* button
-            = ui::option(group, QLatin1String(arrayName), i, options[i].caption, frame);
-        button->setToolTip(options[i].tip);
-        const QRect& r = options[i].twips;
-        ui::place(button, r.x(), r.y(), r.width(), r.height());
-    }
-    return group;
-}
 
 } // namespace
 
@@ -109,22 +83,29 @@ void ShortCircuitForm::buildDrawings(QWidget* page)
 
 void ShortCircuitForm::buildSourceFields(QWidget* page)
 {
-    shortType = optionPair("Frame21", "opShortType", QRect(3000, 960, 1215, 495),
+    // A caption-less, borderless frame makes its two options one exclusive pair.
+    QFrame* frame21 = ui::plainFrame("Frame21", page);
+    ui::placeOnPage(frame21, 3000, 960, 1215, 495);
+    shortType = new ui::OptionGroup(page);
+    ui::addOptions(shortType, "opShortType",
         {{QStringLiteral("X-FMR"), QRect(0, 240, 855, 240),
              QStringLiteral("The source is a transformer, given by its kVA and percent impedance")},
             {QStringLiteral("Breaker"), QRect(0, 0, 975, 240),
                 QStringLiteral("The source is a breaker with a known available fault current")}},
-        page);
+        frame21);
     shortType->button(BreakerSourceIndex)->setChecked(true);
 
-    available = optionPair("Frame20", "opAvalible", QRect(3000, 360, 3135, 495),
+    QFrame* frame20 = ui::plainFrame("Frame20", page);
+    ui::placeOnPage(frame20, 3000, 360, 3135, 495);
+    available = new ui::OptionGroup(page);
+    ui::addOptions(available, "opAvalible",
         {{QStringLiteral("Infinity"), QRect(0, 240, 795, 195),
              QStringLiteral("The transformer is fed from an infinite bus: only its own impedance "
                             "limits the fault current")},
             {QStringLiteral("Available Fault Current in Amps"), QRect(0, 0, 2835, 195),
                 QStringLiteral("The fault current available at the breaker or at the transformer "
                                "primary is known and typed in the box")}},
-        page);
+        frame20);
     available->button(KnownFaultIndex)->setChecked(true);
     available->button(InfiniteBusIndex)->setEnabled(false);
 
@@ -184,12 +165,15 @@ void ShortCircuitForm::buildSourceFields(QWidget* page)
 
 void ShortCircuitForm::buildCircuitFields(QWidget* page)
 {
-    phase = optionPair("Frame22", "opPhase", QRect(4560, 960, 1455, 495),
+    QFrame* frame22 = ui::plainFrame("Frame22", page);
+    ui::placeOnPage(frame22, 4560, 960, 1455, 495);
+    phase = new ui::OptionGroup(page);
+    ui::addOptions(phase, "opPhase",
         {{QStringLiteral("Three Phase"), QRect(120, 0, 1335, 240),
              QStringLiteral("A three-phase system")},
             {QStringLiteral("Single Phase"), QRect(120, 240, 1335, 240),
                 QStringLiteral("A single-phase system")}},
-        page);
+        frame22);
     phase->button(ThreePhaseSystemIndex)->setChecked(true);
 
     QLabel* voltageLabel = ui::wrappingLabel("Label33", QStringLiteral("Line-Line Voltage"), page);
@@ -221,20 +205,26 @@ void ShortCircuitForm::buildCircuitFields(QWidget* page)
         "Size of the run's copper conductors; Terminals gives the fault at the source itself"));
     ui::placeOnPage(wireSize, 2640, 2400, 1215, 315);
 
-    cableType = optionPair("Frame25", "opCableType", QRect(4680, 1560, 3135, 735),
+    QFrame* frame25 = ui::plainFrame("Frame25", page);
+    ui::placeOnPage(frame25, 4680, 1560, 3135, 735);
+    cableType = new ui::OptionGroup(page);
+    ui::addOptions(cableType, "opCableType",
         {{QStringLiteral(" Three Single Conductors"), QRect(240, 120, 2775, 240),
              QStringLiteral("The run is made of single conductors")},
             {QStringLiteral(" Three-Conductor Cable"), QRect(240, 360, 2775, 240),
                 QStringLiteral("The run is a three-conductor cable")}},
-        page);
+        frame25);
     cableType->button(SingleConductorsIndex)->setChecked(true);
 
-    magneticCon = optionPair("Frame24", "opMagneticCon", QRect(2520, 4440, 1935, 615),
+    QFrame* frame24 = ui::plainFrame("Frame24", page);
+    ui::placeOnPage(frame24, 2520, 4440, 1935, 615);
+    magneticCon = new ui::OptionGroup(page);
+    ui::addOptions(magneticCon, "opMagneticCon",
         {{QStringLiteral("Magnetic Conduit"), QRect(0, 120, 1815, 240),
              QStringLiteral("The run is in magnetic (steel) conduit")},
             {QStringLiteral("Non-Magnetic Conduit"), QRect(0, 360, 2055, 240),
                 QStringLiteral("The run is in non-magnetic conduit, such as PVC or aluminum")}},
-        page);
+        frame24);
     magneticCon->button(MagneticConduitIndex)->setChecked(true);
 
     QLabel* conductorsLabel = ui::wrappingLabel("Label26", QStringLiteral("Wires Per Phase"), page);

@@ -1,6 +1,7 @@
 #include "ui/widgets.h"
 
 #include "ui/colours.h"
+#include "ui/twips.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -146,6 +147,18 @@ QRadioButton* option(QButtonGroup* group, const QString& arrayName, int index,
     QRadioButton* button = option(arrayName, index, caption, parent);
     group->addButton(button, index);
     return button;
+}
+
+void addOptions(QButtonGroup* group, const QString& arrayName,
+    std::initializer_list<OptionDesign> designs, QWidget* frame)
+{
+    int index = 0;
+    for (const OptionDesign& design : designs) {
+        QRadioButton* button = option(group, arrayName, index++, design.caption, frame);
+        button->setToolTip(design.tip);
+        place(button, design.twips.x(), design.twips.y(), design.twips.width(),
+            design.twips.height());
+    }
 }
 
 void makeEditable(QComboBox* list)

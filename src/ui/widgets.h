@@ -3,7 +3,11 @@
 // The controls every window builds the same way, named for the program's own lookups and
 // for a screen reader: the one kit the pages and windows make their controls with.
 
+#include <QRect>
+#include <QString>
 #include <QStringList>
+
+#include <initializer_list>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -49,6 +53,20 @@ QFrame* plainFrame(const QString& name, QWidget* parent, const QString& accessib
 QRadioButton* option(const QString& arrayName, int index, const QString& caption, QWidget* parent);
 QRadioButton* option(QButtonGroup* group, const QString& arrayName, int index,
     const QString& caption, QWidget* parent);
+
+// An option of an array as designed: its caption, its place in twips in its frame and
+// its tooltip.
+struct OptionDesign
+{
+    QString caption;
+    QRect twips;
+    QString tip;
+};
+
+// Adds the designed options to `group` as the elements 0, 1, ... of the array
+// `arrayName`, placed in `frame`.
+void addOptions(QButtonGroup* group, const QString& arrayName,
+    std::initializer_list<OptionDesign> designs, QWidget* frame);
 
 // Makes a list editable: its text is typed or chosen from the list. Typed text is not
 // completed, nor added to the list: it counts only as it stands.
