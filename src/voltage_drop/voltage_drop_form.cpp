@@ -127,16 +127,15 @@ void VoltageDropForm::buildPhaseFrame(QWidget* page)
     QGroupBox* frame3 = ui::groupBox("Frame3", QStringLiteral("Phases"), page);
     ui::place(frame3, 3150, 60, 2370, 690);
     phases = new ui::OptionGroup(page);
-    ui::place(ui::option(phases, "VD_PHASE", ThreePhaseIndex, QStringLiteral("3 PH "), frame3), 90,
-        300, 810, 285);
-    ui::place(ui::option(phases, "VD_PHASE", SinglePhaseIndex, QStringLiteral("1 PH"), frame3), 915,
-        300, 765, 285);
-    ui::place(ui::option(phases, "VD_PHASE", DirectCurrentIndex, QStringLiteral("DC"), frame3),
-        1695, 300, 630, 285);
+    ui::addOptions(phases, "VD_PHASE", // in PhaseIndex order
+        {{QStringLiteral("3 PH "), QRect(90, 300, 810, 285),
+             QStringLiteral("A three-phase AC circuit")},
+            {QStringLiteral("1 PH"), QRect(915, 300, 765, 285),
+                QStringLiteral("A single-phase AC circuit")},
+            {QStringLiteral("DC"), QRect(1695, 300, 630, 285),
+                QStringLiteral("A direct-current circuit")}},
+        frame3);
     phases->button(ThreePhaseIndex)->setChecked(true);
-    setTips(phases,
-        {QStringLiteral("A three-phase AC circuit"), QStringLiteral("A single-phase AC circuit"),
-            QStringLiteral("A direct-current circuit")});
 }
 
 void VoltageDropForm::buildPowerFactorFrame(QWidget* page)
@@ -205,58 +204,51 @@ void VoltageDropForm::buildVoltageWireFrame(QWidget* page)
     conduitLabel = ui::label("lblConduit", QStringLiteral("Conduit:"), frame4);
     ui::place(conduitLabel, 120, 660, 720, 255);
     conduit = new ui::OptionGroup(page);
-    ui::place(ui::option(conduit, "Conduit", SteelConduitIndex, QStringLiteral("Steel"), frame4),
-        870, 645, 780, 285);
-    ui::place(ui::option(conduit, "Conduit", AluminumConduitIndex, QStringLiteral("Al"), frame4),
-        1650, 645, 540, 285);
-    ui::place(ui::option(conduit, "Conduit", PvcConduitIndex, QStringLiteral("PVC"), frame4), 2190,
-        645, 720, 285);
+    ui::addOptions(conduit, "Conduit", // in RacewayIndex order
+        {{QStringLiteral("Steel"), QRect(870, 645, 780, 285),
+             QStringLiteral("Conductors in steel conduit")},
+            {QStringLiteral("Al"), QRect(1650, 645, 540, 285),
+                QStringLiteral("Conductors in aluminum conduit")},
+            {QStringLiteral("PVC"), QRect(2190, 645, 720, 285),
+                QStringLiteral("Conductors in PVC conduit")}},
+        frame4);
     conduit->button(SteelConduitIndex)->setChecked(true);
-    QStringList racewayTips;
-    for (const char* raceway : {"steel", "aluminum", "PVC"})
-        racewayTips << QStringLiteral("Conductors in %1 conduit").arg(QLatin1String(raceway));
-    setTips(conduit, racewayTips);
 
     // Direct current has no raceway choice: the coating of copper takes its place.
     coatedFrame = ui::plainFrame("frameCoated", frame4);
     ui::place(coatedFrame, 810, 615, 2160, 345);
     coating = new ui::OptionGroup(page);
-    ui::place(
-        ui::option(coating, "rbCoated", UncoatedIndex, QStringLiteral("Uncoated"), coatedFrame), 60,
-        30, 1110, 285);
-    ui::place(ui::option(coating, "rbCoated", CoatedIndex, QStringLiteral("Coated"), coatedFrame),
-        1200, 30, 930, 285);
+    ui::addOptions(coating, "rbCoated", // in CoatingIndex order
+        {{QStringLiteral("Uncoated"), QRect(60, 30, 1110, 285),
+             QStringLiteral("Uncoated copper conductors, for direct current")},
+            {QStringLiteral("Coated"), QRect(1200, 30, 930, 285),
+                QStringLiteral("Coated (tinned) copper conductors, for direct current")}},
+        coatedFrame);
     coating->button(UncoatedIndex)->setChecked(true);
-    setTips(coating,
-        {QStringLiteral("Uncoated copper conductors, for direct current"),
-            QStringLiteral("Coated (tinned) copper conductors, for direct current")});
     coatedFrame->hide();
 
     QWidget* frame7 = ui::plainFrame("Frame7", frame4);
     ui::place(frame7, 60, 960, 2910, 345);
     ui::place(ui::label("Label6", QStringLiteral("Wire:"), frame7), 60, 45, 720, 255);
     wireType = new ui::OptionGroup(page);
-    ui::place(ui::option(wireType, "Wire_Type", CopperIndex, QStringLiteral("Copper"), frame7), 810,
-        30, 930, 285);
-    ui::place(ui::option(wireType, "Wire_Type", AluminumIndex, QStringLiteral("Aluminum"), frame7),
-        1770, 30, 1110, 285);
+    ui::addOptions(wireType, "Wire_Type", // in MaterialIndex order
+        {{QStringLiteral("Copper"), QRect(810, 30, 930, 285), QStringLiteral("Copper conductors")},
+            {QStringLiteral("Aluminum"), QRect(1770, 30, 1110, 285),
+                QStringLiteral("Aluminum conductors")}},
+        frame7);
     wireType->button(CopperIndex)->setChecked(true);
-    setTips(wireType, {QStringLiteral("Copper conductors"), QStringLiteral("Aluminum conductors")});
 
     QWidget* frame5 = ui::plainFrame("Frame5", frame4);
     ui::place(frame5, 60, 1290, 2910, 345);
     ui::place(ui::label("Label1", QStringLiteral("Wire:"), frame5), 60, 45, 720, 255);
     temperature = new ui::OptionGroup(page);
-    ui::place(ui::option(temperature, "rbTemp", Rated75CIndex, QStringLiteral("75 C"), frame5), 810,
-        30, 960, 285);
-    ui::place(ui::option(temperature, "rbTemp", Rated90CIndex, QStringLiteral("90 C"), frame5),
-        1800, 30, 900, 285);
+    ui::addOptions(temperature, "rbTemp", // in TemperatureIndex order
+        {{QStringLiteral("75 C"), QRect(810, 30, 960, 285),
+             QStringLiteral("Ampacity from the 75 °C column of NEC Table 310-16")},
+            {QStringLiteral("90 C"), QRect(1800, 30, 900, 285),
+                QStringLiteral("Ampacity from the 90 °C column of NEC Table 310-16")}},
+        frame5);
     temperature->button(Rated75CIndex)->setChecked(true);
-    QStringList ratingTips;
-    for (int rating : {75, 90})
-        ratingTips
-            << QStringLiteral("Ampacity from the %1 °C column of NEC Table 310-16").arg(rating);
-    setTips(temperature, ratingTips);
 
     // The chosen size and its parallel sets, used only when the drop of one size is asked.
     parallelFrame = ui::plainFrame("FrameParallel", frame4);
