@@ -68,8 +68,11 @@ private:
     QString caption(const QString& name) const { return find<QLabel>(name)->text(); }
 
     static void type(QLineEdit* box, const QString& text);
-    void clickOption(const QString& name) { clickOnMark(option(name)); }
-    void calculate() { clickOnMark(find<QPushButton>(QStringLiteral("cmdCalcFault"))); }
+    [[nodiscard]] bool clickOption(const QString& name) { return clickOnMark(option(name)); }
+    [[nodiscard]] bool calculate()
+    {
+        return clickOnMark(find<QPushButton>(QStringLiteral("cmdCalcFault")));
+    }
     void verifyMode(Mode mode) const;
 
     QPointer<ShortCircuitPage> m_page;
@@ -202,7 +205,7 @@ void ShortCircuitPageTest::modes()
     QFETCH(QStringList, clicks);
     QFETCH(int, mode);
     for (const QString& name : clicks)
-        clickOption(name);
+        QVERIFY(clickOption(name));
     verifyMode(Mode(mode));
     // Disabled fields keep what they hold.
     QCOMPARE(edit(QStringLiteral("txXfmrVA"))->text(), QStringLiteral("500 "));
@@ -245,23 +248,25 @@ void ShortCircuitPageTest::phaseGuard()
     QComboBox* volts = list(QStringLiteral("cbFaultVoltage"));
     QRadioButton* three = option(QStringLiteral("opPhase(0)"));
     QRadioButton* single = option(QStringLiteral("opPhase(1)"));
+    // Chooses the voltage from the list or types it; false when it could not be chosen.
     const auto enter = [&](const QString& text) {
         if (how == QLatin1String("choose"))
-            chooseFromList(volts, text);
-        else
-            type(volts->lineEdit(), text);
-        QCOMPARE(volts->currentText(), text);
+            return chooseFromList(volts, text);
+        type(volts->lineEdit(), text);
+        return true;
     };
 
-    enter(first);
+    QVERIFY(enter(first));
+    QCOMPARE(volts->currentText(), first);
     QCOMPARE(single->isChecked(), firstSinglePhaseOnly);
     QCOMPARE(three->isEnabled(), !firstSinglePhaseOnly);
     if (firstSinglePhaseOnly) {
-        clickOnMark(three);
+        QVERIFY(clickOnMark(three));
         QVERIFY(single->isChecked());
     }
 
-    enter(then);
+    QVERIFY(enter(then));
+    QCOMPARE(volts->currentText(), then);
     QCOMPARE(single->isChecked(), thenSinglePhaseOnly);
     QCOMPARE(three->isChecked(), !thenSinglePhaseOnly);
     QCOMPARE(three->isEnabled(), !thenSinglePhaseOnly);
@@ -270,29 +275,29 @@ void ShortCircuitPageTest::phaseGuard()
 void ShortCircuitPageTest::conductorConstantFollowsTheChoices()
 {
     QComboBox* sizes = list(QStringLiteral("cmbFaultWireSize"));
-    chooseFromList(sizes, QStringLiteral("  4/0 awg"));
+    QVERIFY(chooseFromList(sizes, QStringLiteral("  4/0 awg")));
     QCOMPARE(m_page->ConductorC(), 15082);
-    clickOption(QStringLiteral("opCableType(1)"));
+    QVERIFY(clickOption(QStringLiteral("opCableType(1)")));
     QCOMPARE(m_page->ConductorC(), 16392);
-    clickOption(QStringLiteral("opMagneticCon(1)"));
+    QVERIFY(clickOption(QStringLiteral("opMagneticCon(1)")));
     QCOMPARE(m_page->ConductorC(), 17483);
 
     // "Terminals" leaves the last size's constant.
-    chooseFromList(sizes, QStringLiteral("Terminals"));
+    QVERIFY(chooseFromList(sizes, QStringLiteral("Terminals")));
     QCOMPARE(m_page->ConductorC(), 17483);
-    clickOption(QStringLiteral("opCableType(0)"));
+    QVERIFY(clickOption(QStringLiteral("opCableType(0)")));
     QCOMPARE(m_page->ConductorC(), 17483);
-    chooseFromList(sizes, QStringLiteral("   10 awg"));
+    QVERIFY(chooseFromList(sizes, QStringLiteral("   10 awg")));
     QCOMPARE(m_page->ConductorC(), 982);
-    clickOption(QStringLiteral("opMagneticCon(0)"));
+    QVERIFY(clickOption(QStringLiteral("opMagneticCon(0)")));
     QCOMPARE(m_page->ConductorC(), 981);
 
     // An emptied box has no constant; choosing the same size again brings both back.
     type(sizes->lineEdit(), QStringLiteral("4"));
     QCOMPARE(sizes->currentText(), QString());
-    clickOption(QStringLiteral("opCableType(1)"));
+    QVERIFY(clickOption(QStringLiteral("opCableType(1)")));
     QCOMPARE(m_page->ConductorC(), 981);
-    chooseFromList(sizes, QStringLiteral("   10 awg"));
+    QVERIFY(chooseFromList(sizes, QStringLiteral("   10 awg")));
     QCOMPARE(sizes->currentText(), QStringLiteral("   10 awg"));
     QCOMPARE(m_page->ConductorC(), 982);
 }
@@ -300,10 +305,10 @@ void ShortCircuitPageTest::conductorConstantFollowsTheChoices()
 void ShortCircuitPageTest::typedWireSizeIsEmptied()
 {
     QComboBox* sizes = list(QStringLiteral("cmbFaultWireSize"));
-    chooseFromList(sizes, QStringLiteral("  2/0 awg"));
+    QVERIFY(chooseFromList(sizes, QStringLiteral("  2/0 awg")));
     QCOMPARE(m_page->ConductorC(), 10755);
     type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
-    calculate();
+    QVERIFY(calculate());
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("6,479 Amps"));
 
     type(sizes->lineEdit(), QStringLiteral("4/0"));
@@ -315,54 +320,54 @@ void ShortCircuitPageTest::typedWireSizeIsEmptied()
     QCOMPARE(sizes->count(), 22);
 
     // The run now ends at the terminals.
-    calculate();
+    QVERIFY(calculate());
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("13,000 Amps"));
 }
 
 void ShortCircuitPageTest::infiniteTransformer()
 {
-    clickOption(QStringLiteral("opShortType(0)"));
-    chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
+    QVERIFY(clickOption(QStringLiteral("opShortType(0)")));
+    QVERIFY(chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg")));
     type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
-    calculate();
+    QVERIFY(calculate());
     QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), QStringLiteral("1,387.9 FLA"));
     QCOMPARE(caption(QStringLiteral("lblXfmrISC")), QStringLiteral("29,655 ISC"));
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("11,244 Amps"));
     QVERIFY(qAbs(m_page->SourceFaultAmps() - 29655.15) < 0.005);
 
-    chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("Terminals"));
-    calculate();
+    QVERIFY(chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("Terminals")));
+    QVERIFY(calculate());
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("29,655 Amps"));
 }
 
 void ShortCircuitPageTest::knownPrimary()
 {
-    clickOption(QStringLiteral("opShortType(0)"));
-    clickOption(QStringLiteral("opAvalible(1)"));
-    chooseFromList(list(QStringLiteral("cbVoltsPri")), QStringLiteral("13800"));
-    chooseFromList(list(QStringLiteral("cbFaultVoltage")), QStringLiteral("480"));
+    QVERIFY(clickOption(QStringLiteral("opShortType(0)")));
+    QVERIFY(clickOption(QStringLiteral("opAvalible(1)")));
+    QVERIFY(chooseFromList(list(QStringLiteral("cbVoltsPri")), QStringLiteral("13800")));
+    QVERIFY(chooseFromList(list(QStringLiteral("cbFaultVoltage")), QStringLiteral("480")));
     type(edit(QStringLiteral("txtFaultUtility")), QStringLiteral("13,000"));
-    calculate();
+    QVERIFY(calculate());
     QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), QStringLiteral("601.4 FLA"));
     QCOMPARE(caption(QStringLiteral("lblXfmrISC")), QStringLiteral("11,218 ISC"));
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("11,218 Amps"));
 
     // The blanks of a chosen primary voltage do no harm.
-    chooseFromList(list(QStringLiteral("cbVoltsPri")), QStringLiteral("  4160"));
-    calculate();
+    QVERIFY(chooseFromList(list(QStringLiteral("cbVoltsPri")), QStringLiteral("  4160")));
+    QVERIFY(calculate());
     QCOMPARE(caption(QStringLiteral("lblXfmrISC")), QStringLiteral("10,489 ISC"));
 }
 
 void ShortCircuitPageTest::singlePhaseTransformer()
 {
-    clickOption(QStringLiteral("opShortType(0)"));
+    QVERIFY(clickOption(QStringLiteral("opShortType(0)")));
     type(edit(QStringLiteral("txXfmrVA")), QStringLiteral("50"));
     type(edit(QStringLiteral("txXfmrZ")), QStringLiteral("2"));
-    chooseFromList(list(QStringLiteral("cbFaultVoltage")), QStringLiteral("240"));
-    clickOption(QStringLiteral("opPhase(1)"));
-    chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("     1 awg"));
+    QVERIFY(chooseFromList(list(QStringLiteral("cbFaultVoltage")), QStringLiteral("240")));
+    QVERIFY(clickOption(QStringLiteral("opPhase(1)")));
+    QVERIFY(chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("     1 awg")));
     type(edit(QStringLiteral("txtFeet")), QStringLiteral("50"));
-    calculate();
+    QVERIFY(calculate());
     QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), QStringLiteral("208.3 FLA"));
     QCOMPARE(caption(QStringLiteral("lblXfmrISC")), QStringLiteral("11,574 ISC"));
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("6,967 Amps"));
@@ -370,14 +375,14 @@ void ShortCircuitPageTest::singlePhaseTransformer()
 
 void ShortCircuitPageTest::breaker()
 {
-    calculate();
+    QVERIFY(calculate());
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("13,000 Amps"));
     QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), QStringLiteral("FLA"));
     QCOMPARE(caption(QStringLiteral("lblXfmrISC")), QStringLiteral("ISC"));
     QCOMPARE(m_page->SourceFaultAmps(), 13000.0);
 
     type(edit(QStringLiteral("txtFaultUtility")), QStringLiteral("0.4"));
-    calculate();
+    QVERIFY(calculate());
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral(" Amps"));
     QCOMPARE(m_page->SourceFaultAmps(), 0.4);
 }
@@ -424,10 +429,10 @@ void ShortCircuitPageTest::numbersInTheUserLocale()
     QCOMPARE(edit(QStringLiteral("txXfmrZ"))->text(), impedance);
 
     MessageBoxCatcher catcher;
-    clickOption(QStringLiteral("opShortType(0)"));
-    chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
+    QVERIFY(clickOption(QStringLiteral("opShortType(0)")));
+    QVERIFY(chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg")));
     type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
-    calculate();
+    QVERIFY(calculate());
     QCOMPARE(catcher.count(), 0);
     QCOMPARE(caption(QStringLiteral("lblXfmrFLA")), fullLoad);
     QCOMPARE(caption(QStringLiteral("lblXfmrISC")), secondaryFault);
@@ -478,10 +483,10 @@ void ShortCircuitPageTest::refusals()
     QFETCH(QString, fieldName);
 
     for (const QString& name : clicks)
-        clickOption(name);
-    chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
+        QVERIFY(clickOption(name));
+    QVERIFY(chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg")));
     type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
-    calculate();
+    QVERIFY(calculate());
     const QString fla = caption(QStringLiteral("lblXfmrFLA"));
     const QString isc = caption(QStringLiteral("lblXfmrISC"));
     const QString fault = caption(QStringLiteral("lblFault(0)"));
@@ -494,7 +499,7 @@ void ShortCircuitPageTest::refusals()
     find<QPushButton>(QStringLiteral("cmdCalcFault"))->setFocus();
 
     MessageBoxCatcher catcher;
-    calculate();
+    QVERIFY(calculate());
     QCOMPARE(catcher.count(), 1);
     QCOMPARE(catcher.last().title, QStringLiteral("Invalid Fault Input"));
     QCOMPARE(
@@ -513,12 +518,12 @@ void ShortCircuitPageTest::refusals()
 void ShortCircuitPageTest::printHandsOverThePage()
 {
     QSignalSpy print(m_page, &ShortCircuitPage::printRequested);
-    clickOption(QStringLiteral("opShortType(0)"));
-    chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg"));
+    QVERIFY(clickOption(QStringLiteral("opShortType(0)")));
+    QVERIFY(chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("  4/0 awg")));
     type(edit(QStringLiteral("txtFeet")), QStringLiteral("100"));
-    calculate();
-    clickOption(QStringLiteral("opMagneticCon(1)"));
-    clickOnMark(find<QPushButton>(QStringLiteral("cmdPrint")));
+    QVERIFY(calculate());
+    QVERIFY(clickOption(QStringLiteral("opMagneticCon(1)")));
+    QVERIFY(clickOnMark(find<QPushButton>(QStringLiteral("cmdPrint"))));
     QCOMPARE(print.count(), 1);
 
     const FaultPageState state = m_page->pageState();

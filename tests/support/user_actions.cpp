@@ -9,22 +9,36 @@
 
 namespace testsupport {
 
-void clickOnMark(QAbstractButton* button)
+bool clickOnMark(QAbstractButton* button)
 {
-    QVERIFY2(button->isVisible(), qPrintable(button->objectName()));
+    if (!button->isVisible()) {
+        qWarning("%s is not shown", qPrintable(button->objectName()));
+        return false;
+    }
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    return true;
 }
 
-void chooseFromList(QComboBox* list, const QString& item)
+bool chooseFromList(QComboBox* list, const QString& item)
 {
     const int row = list->findText(item);
-    QVERIFY2(row >= 0, qPrintable(item));
+    if (row < 0) {
+        qWarning("%s has no item \"%s\"", qPrintable(list->objectName()), qPrintable(item));
+        return false;
+    }
     list->showPopup();
     QAbstractItemView* view = list->view();
-    QTRY_VERIFY(view->isVisible());
+    if (!QTest::qWaitFor([view] { return view->isVisible(); })) {
+        qWarning("the drop-down of %s did not open", qPrintable(list->objectName()));
+        return false;
+    }
     view->setCurrentIndex(view->model()->index(row, 0));
     QTest::keyClick(view, Qt::Key_Return);
-    QTRY_VERIFY(!view->isVisible());
+    if (!QTest::qWaitFor([view] { return !view->isVisible(); })) {
+        qWarning("the drop-down of %s did not close on Return", qPrintable(list->objectName()));
+        return false;
+    }
+    return true;
 }
 
 QWidget* shownWindow(const QString& objectName)

@@ -1,6 +1,10 @@
 #pragma once
 
 // What the window tests do to the program the way its user does, and the tidying after.
+//
+// An action that cannot be done says why, naming the control, and returns false; the test
+// checks it, as in QVERIFY(clickOnMark(button)), so that it ends at its own line. A check
+// inside a helper would only end the helper, and the test would run on.
 
 class QAbstractButton;
 class QComboBox;
@@ -12,12 +16,12 @@ namespace testsupport {
 // Clicks a button near its left edge, on the mark of an option or check box: such a
 // button is often wider than its caption, and a click beside the caption misses it, as
 // the user's would. The button must be shown: no user can click a hidden one.
-void clickOnMark(QAbstractButton* button);
+[[nodiscard]] bool clickOnMark(QAbstractButton* button);
 
 // Opens the list, moves to the item and presses Return, as the user does from the
 // keyboard: the list reports a user's choice (`activated`), not only a changed index, and
 // the item needs no scrolling into view first.
-void chooseFromList(QComboBox* list, const QString& item);
+[[nodiscard]] bool chooseFromList(QComboBox* list, const QString& item);
 
 // The shown top-level window with this object name, or null. A closed window lingers
 // until it is deleted, so a hidden one does not count.

@@ -35,9 +35,9 @@ public:
         m_window->tabs()->setCurrentIndex(page);
         return m_window;
     }
-    void click(const QString& name) const
+    [[nodiscard]] bool click(const QString& name) const
     {
-        clickOnMark(findControl<QAbstractButton>(m_window, name));
+        return clickOnMark(findControl<QAbstractButton>(m_window, name));
     }
     void type(const QString& box, const QString& text) const
     {
@@ -46,9 +46,9 @@ public:
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
-    void choose(const QString& list, const QString& item) const
+    [[nodiscard]] bool choose(const QString& list, const QString& item) const
     {
-        chooseFromList(findControl<QComboBox>(m_window, list), item);
+        return chooseFromList(findControl<QComboBox>(m_window, list), item);
     }
 
     QWidget* about() const
@@ -67,7 +67,7 @@ private:
 struct View
 {
     const char* name;
-    // Brings the view forward and returns its window.
+    // Brings the view forward and returns its window; null when a step failed.
     std::function<QWidget*(const User&)> bringForward;
 };
 
@@ -77,78 +77,90 @@ const View kViews[] = {
     {"voltage drop, size search",
         [](const User& user) { return user.page(MainWindow::VoltageDropTab); }},
     {"voltage drop, fixed size in parallel",
-        [](const User& user) {
+        [](const User& user) -> QWidget* {
             user.page(MainWindow::VoltageDropTab);
-            user.click(QStringLiteral("VD_CALC(0)"));
-            user.click(QStringLiteral("ckWiresParallel"));
+            if (!user.click(QStringLiteral("VD_CALC(0)"))
+                || !user.click(QStringLiteral("ckWiresParallel")))
+                return nullptr;
             user.type(QStringLiteral("txtNumberOfWires"), QStringLiteral("12"));
             return user.main();
         }},
     {"voltage drop, direct current",
-        [](const User& user) {
+        [](const User& user) -> QWidget* {
             user.page(MainWindow::VoltageDropTab);
-            user.click(QStringLiteral("VD_CALC(0)"));
-            user.click(QStringLiteral("VD_PHASE(2)"));
-            user.click(QStringLiteral("rbTemp(1)"));
-            user.choose(QStringLiteral("cbWireSize"), QStringLiteral("   16 awg"));
+            if (!user.click(QStringLiteral("VD_CALC(0)"))
+                || !user.click(QStringLiteral("VD_PHASE(2)"))
+                || !user.click(QStringLiteral("rbTemp(1)"))
+                || !user.choose(QStringLiteral("cbWireSize"), QStringLiteral("   16 awg")))
+                return nullptr;
             user.type(QStringLiteral("txtLength"), QStringLiteral("150"));
             return user.main();
         }},
     {"voltage drop, history",
-        [](const User& user) {
+        [](const User& user) -> QWidget* {
             user.page(MainWindow::VoltageDropTab);
-            user.choose(QStringLiteral("cbVolts"), QStringLiteral("120"));
+            if (!user.choose(QStringLiteral("cbVolts"), QStringLiteral("120")))
+                return nullptr;
             user.type(QStringLiteral("txtLoad"), QStringLiteral("20"));
             user.type(QStringLiteral("txtLength"), QStringLiteral("2000"));
-            user.click(QStringLiteral("btnCalculate"));
+            if (!user.click(QStringLiteral("btnCalculate")))
+                return nullptr;
             return user.main();
         }},
     {"conduit sizer",
-        [](const User& user) {
+        [](const User& user) -> QWidget* {
             user.page(MainWindow::ConduitSizerTab);
             for (int i = 0; i < 10; ++i) {
-                user.choose(
-                    QStringLiteral("cbCondWireSize(%1)").arg(i), QStringLiteral("  750 kcmil"));
+                if (!user.choose(
+                        QStringLiteral("cbCondWireSize(%1)").arg(i), QStringLiteral("  750 kcmil")))
+                    return nullptr;
                 user.type(QStringLiteral("txCondWireNumber(%1)").arg(i), QStringLiteral("40"));
             }
-            user.click(QStringLiteral("cmdCalcCondSize"));
+            if (!user.click(QStringLiteral("cmdCalcCondSize")))
+                return nullptr;
             return user.main();
         }},
     {"short circuit, breaker",
-        [](const User& user) {
+        [](const User& user) -> QWidget* {
             user.page(MainWindow::ShortCircuitTab);
             user.type(QStringLiteral("txtFaultUtility"), QStringLiteral("1000000"));
-            user.choose(QStringLiteral("cmbFaultWireSize"), QStringLiteral("1000 kcmil"));
-            user.click(QStringLiteral("cmdCalcFault"));
+            if (!user.choose(QStringLiteral("cmbFaultWireSize"), QStringLiteral("1000 kcmil"))
+                || !user.click(QStringLiteral("cmdCalcFault")))
+                return nullptr;
             return user.main();
         }},
     {"short circuit, transformer",
-        [](const User& user) {
+        [](const User& user) -> QWidget* {
             user.page(MainWindow::ShortCircuitTab);
-            user.click(QStringLiteral("opShortType(0)"));
-            user.choose(QStringLiteral("cmbFaultWireSize"), QStringLiteral("1000 kcmil"));
-            user.click(QStringLiteral("cmdCalcFault"));
+            if (!user.click(QStringLiteral("opShortType(0)"))
+                || !user.choose(QStringLiteral("cmbFaultWireSize"), QStringLiteral("1000 kcmil"))
+                || !user.click(QStringLiteral("cmdCalcFault")))
+                return nullptr;
             return user.main();
         }},
     {"short circuit, known primary",
-        [](const User& user) {
+        [](const User& user) -> QWidget* {
             user.page(MainWindow::ShortCircuitTab);
-            user.click(QStringLiteral("opShortType(0)"));
-            user.click(QStringLiteral("opAvalible(1)"));
+            if (!user.click(QStringLiteral("opShortType(0)"))
+                || !user.click(QStringLiteral("opAvalible(1)")))
+                return nullptr;
             user.type(QStringLiteral("txtFaultUtility"), QStringLiteral("1000000"));
-            user.click(QStringLiteral("cmdCalcFault"));
+            if (!user.click(QStringLiteral("cmdCalcFault")))
+                return nullptr;
             return user.main();
         }},
     {"design data, transformers",
-        [](const User& user) {
+        [](const User& user) -> QWidget* {
             user.page(MainWindow::DesignDataTab);
-            user.click(QStringLiteral("cmdTransfomers"));
+            if (!user.click(QStringLiteral("cmdTransfomers")))
+                return nullptr;
             return user.main();
         }},
     {"design data, motors",
-        [](const User& user) {
+        [](const User& user) -> QWidget* {
             user.page(MainWindow::DesignDataTab);
-            user.click(QStringLiteral("cmdMotors"));
+            if (!user.click(QStringLiteral("cmdMotors")))
+                return nullptr;
             return user.main();
         }},
     {"design data, wire ampacities",
@@ -156,10 +168,11 @@ const View kViews[] = {
     {"introduction", [](const User& user) { return user.page(MainWindow::IntroductionTab); }},
     {"about", [](const User& user) { return user.about(); }},
     {"sheet",
-        [](const User& user) {
+        [](const User& user) -> QWidget* {
             user.page(MainWindow::ShortCircuitTab);
-            user.click(QStringLiteral("cmdCalcFault"));
-            user.click(QStringLiteral("cmdPrint"));
+            if (!user.click(QStringLiteral("cmdCalcFault"))
+                || !user.click(QStringLiteral("cmdPrint")))
+                return nullptr;
             return user.sheet();
         }},
 };
