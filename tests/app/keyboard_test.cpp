@@ -91,7 +91,7 @@ private slots:
     void resultsReachAScreenReader();
 
 private:
-    void showWindow();
+    [[nodiscard]] bool showWindow();
     template<typename T = QWidget>
     T* find(const QString& name) const
     {
@@ -120,11 +120,10 @@ void KeyboardTest::cleanup()
     testsupport::deleteTopLevelWindows();
 }
 
-void KeyboardTest::showWindow()
+bool KeyboardTest::showWindow()
 {
     m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    return testsupport::activate(m_window);
 }
 
 void KeyboardTest::tabFollowsTheLayout_data()
@@ -199,7 +198,7 @@ void KeyboardTest::tabFollowsTheLayout()
     QFETCH(QStringList, ticked);
     QFETCH(QStringList, order);
     MessageBoxCatcher catcher;
-    showWindow();
+    QVERIFY(showWindow());
     m_window->tabs()->setCurrentIndex(page);
     for (const QString& name : ticked)
         find<QAbstractButton>(name)->setChecked(true);
@@ -217,7 +216,7 @@ void KeyboardTest::tabFollowsTheLayout()
 // the option the user last chose in it is hidden.
 void KeyboardTest::optionGroupKeepsItsStopWhenItsOptionGoes()
 {
-    showWindow();
+    QVERIFY(showWindow());
     m_window->tabs()->setCurrentIndex(MainWindow::VoltageDropTab);
     focus(QStringLiteral("VD_LOAD(2)"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -235,7 +234,7 @@ void KeyboardTest::optionGroupKeepsItsStopWhenItsOptionGoes()
 // reaches them from the tab strip.
 void KeyboardTest::historyFollowsTheVoltageDropPage()
 {
-    showWindow();
+    QVERIFY(showWindow());
     m_window->tabs()->setCurrentIndex(MainWindow::VoltageDropTab);
     type(QStringLiteral("txtLoad"), QStringLiteral("600"));
     type(QStringLiteral("txtLength"), QStringLiteral("500"));
@@ -258,7 +257,7 @@ void KeyboardTest::historyFollowsTheVoltageDropPage()
 
 void KeyboardTest::ctrlTabTurnsThePages()
 {
-    showWindow();
+    QVERIFY(showWindow());
     QTabWidget* tabs = m_window->tabs();
     const QStringList firstControls {
         "txtLoad", "cbCondWireSize(0)", "txtFaultUtility", "RichTextBox1(2)", "About"};
@@ -283,7 +282,7 @@ void KeyboardTest::ctrlTabTurnsThePages()
 
 void KeyboardTest::aboutButtonIsReachable()
 {
-    showWindow();
+    QVERIFY(showWindow());
     focus(QStringLiteral("cmdExit(1)"));
     QCOMPARE(walk(2, Qt::Key_Backtab), (QStringList {"About", "SSTab1"}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -367,7 +366,7 @@ void KeyboardTest::returnPressesTheFocusedButton()
     QFETCH(QString, button);
     QFETCH(bool, pressed);
 
-    showWindow();
+    QVERIFY(showWindow());
     m_window->tabs()->setCurrentIndex(page);
     QWidget* shown = m_window;
     if (window == QLatin1String("about")) {
@@ -399,7 +398,7 @@ void KeyboardTest::returnPressesTheFocusedButton()
 // Every control that takes the focus tells a screen reader what it is.
 void KeyboardTest::controlsHaveNames()
 {
-    showWindow();
+    QVERIFY(showWindow());
     auto* about = new AboutWindow;
     auto* sheet = new CalcSheet;
     QList<QWidget*> controls;
@@ -485,7 +484,7 @@ void KeyboardTest::controlsHaveTooltips()
 // A result label is named for what it shows; the result itself is in its description.
 void KeyboardTest::resultsReachAScreenReader()
 {
-    showWindow();
+    QVERIFY(showWindow());
     m_window->tabs()->setCurrentIndex(MainWindow::ConduitSizerTab);
     auto* size = find<QComboBox>(QStringLiteral("cbCondWireSize(0)"));
     size->setCurrentIndex(size->findText(QStringLiteral("   12 awg")));

@@ -39,7 +39,7 @@ private slots:
     void exitClosesTheWindow();
 
 private:
-    void showWindow();
+    [[nodiscard]] bool showWindow();
     QTabWidget* tabs() const { return m_window->findChild<QTabWidget*>(QStringLiteral("SSTab1")); }
     QWidget* logo() const { return m_window->findChild<QWidget*>(QStringLiteral("pictLogo")); }
     QTextEdit* document(int i) const
@@ -67,16 +67,15 @@ void MainWindowTest::cleanup()
     testsupport::deleteTopLevelWindows();
 }
 
-void MainWindowTest::showWindow()
+bool MainWindowTest::showWindow()
 {
     m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    return testsupport::activate(m_window);
 }
 
 void MainWindowTest::opensOnIntroduction()
 {
-    showWindow();
+    QVERIFY(showWindow());
     QCOMPARE(m_window->objectName(), QStringLiteral("Rudu_Vovor"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Tavilon   "));
     QCOMPARE(m_window->size(), QSize(582, 454));
@@ -99,7 +98,7 @@ void MainWindowTest::opensOnIntroduction()
 
 void MainWindowTest::logoFollowsThePage()
 {
-    showWindow();
+    QVERIFY(showWindow());
     for (int page : {0, 1, 2, 3}) {
         tabs()->setCurrentIndex(page);
         QVERIFY2(logo()->isVisible(), qPrintable(tabs()->tabText(page)));
@@ -119,7 +118,7 @@ void MainWindowTest::logoFollowsThePage()
 void MainWindowTest::firstActivationFillsDefaults()
 {
     QCOMPARE(m_settings.PowerFactor, 0.0);
-    showWindow();
+    QVERIFY(showWindow());
     QCOMPARE(m_settings.PowerFactor, 100.0);
     QCOMPARE(m_settings.SetsPerPhase, 1);
     QCOMPARE(QString::fromStdString(m_settings.TempRating), QStringLiteral("75 C"));
@@ -131,7 +130,7 @@ void MainWindowTest::firstActivationFillsDefaults()
 
 void MainWindowTest::activationKeepsChosenSettings()
 {
-    showWindow();
+    QVERIFY(showWindow());
     m_settings.TempRating = "90 C";
     m_settings.WireMaterial = "aluminum";
     m_settings.ConduitType = "PVC";
@@ -151,7 +150,7 @@ void MainWindowTest::activationKeepsChosenSettings()
 
 void MainWindowTest::closingAMessageBoxIsNoActivation()
 {
-    showWindow();
+    QVERIFY(showWindow());
     m_settings.PowerFactor = 0;
     MessageBoxCatcher catcher;
     QWindow* activeWhileOpen = nullptr;
@@ -169,7 +168,7 @@ void MainWindowTest::closingAMessageBoxIsNoActivation()
 
 void MainWindowTest::closingADropDownIsNoActivation()
 {
-    showWindow();
+    QVERIFY(showWindow());
     tabs()->setCurrentIndex(MainWindow::ConduitSizerTab);
     m_settings.PowerFactor = 0;
     auto* sizes = m_window->findChild<QComboBox*>(QStringLiteral("cbCondWireSize(0)"));
@@ -203,7 +202,7 @@ void MainWindowTest::designDataShowsOneDocument()
 {
     QFETCH(QStringList, presses);
     QFETCH(int, shown);
-    showWindow();
+    QVERIFY(showWindow());
     tabs()->setCurrentIndex(3);
     for (const QString& name : presses)
         QTest::mouseClick(button(qPrintable(name)), Qt::LeftButton);
@@ -214,7 +213,7 @@ void MainWindowTest::designDataShowsOneDocument()
 void MainWindowTest::designDocumentsHoldTheTables()
 {
     // The documents are built when their page is first shown.
-    showWindow();
+    QVERIFY(showWindow());
     tabs()->setCurrentIndex(MainWindow::DesignDataTab);
 
     QCOMPARE(button("cmdTransfomers")->text(), QStringLiteral("Transfomers"));
@@ -244,7 +243,7 @@ void MainWindowTest::designDocumentsHoldTheTables()
 
 void MainWindowTest::aboutIsModelessAndClosesWithOk()
 {
-    showWindow();
+    QVERIFY(showWindow());
     aboutAction()->trigger();
     QWidget* about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
     QVERIFY(about);
@@ -279,7 +278,7 @@ void MainWindowTest::aboutIsModelessAndClosesWithOk()
 
 void MainWindowTest::aboutClosesWithEscape()
 {
-    showWindow();
+    QVERIFY(showWindow());
     m_window->showAbout();
     QPointer<QWidget> about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
     QVERIFY(QTest::qWaitForWindowActive(about));
@@ -290,7 +289,7 @@ void MainWindowTest::aboutClosesWithEscape()
 
 void MainWindowTest::exitClosesTheWindow()
 {
-    showWindow();
+    QVERIFY(showWindow());
     QTest::mouseClick(button("cmdExit(1)"), Qt::LeftButton);
     QTRY_VERIFY(m_window.isNull());
 }

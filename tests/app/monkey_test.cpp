@@ -81,12 +81,14 @@ public:
         , m_windows(m_settings)
         , m_pdfDirectory(pdfDirectory)
     {
-        QVERIFY(QTest::qWaitForWindowExposed(m_windows.showMainWindow()));
         QObject::connect(&m_printAnswer, &QTimer::timeout, [this] { answerPrintDialog(); });
         m_printAnswer.start(5);
     }
 
     ~Monkey() { testsupport::deleteTopLevelWindows(); }
+
+    // Shows the main window; false when it does not come up.
+    [[nodiscard]] bool start() { return QTest::qWaitForWindowExposed(m_windows.showMainWindow()); }
 
     // Runs one action and checks the promises; false (with a reason) when one is broken.
     bool step(QString* failure);
@@ -114,7 +116,7 @@ private:
     void calculate();
     void useAbout();
     void useSheet();
-    void exitAndComeBack();
+    [[nodiscard]] bool exitAndComeBack(QString* failure);
     void answerPrintDialog();
     bool check(QString* failure);
 
@@ -370,15 +372,22 @@ void Monkey::useSheet()
     }
 }
 
-void Monkey::exitAndComeBack()
+bool Monkey::exitAndComeBack(QString* failure)
 {
     note(QStringLiteral("exit and start again"));
     ++m_restarts;
     QTest::mouseClick(find<QPushButton>("cmdExit(1)"), Qt::LeftButton);
-    QTRY_VERIFY(!main());
-    QVERIFY(QTest::qWaitForWindowExposed(m_windows.showMainWindow()));
+    if (!QTest::qWaitFor([this] { return !main(); })) {
+        *failure = QStringLiteral("the main window stays after Exit");
+        return false;
+    }
+    if (!start()) {
+        *failure = QStringLiteral("the main window does not come up again");
+        return false;
+    }
     // A new window starts without a shown result; the program-wide settings stay.
     m_fixedSizeResultShown = false;
+    return true;
 }
 
 void Monkey::answerPrintDialog()
@@ -413,8 +422,8 @@ bool Monkey::step(QString* failure)
         useAbout();
     else if (action < 99)
         useSheet();
-    else if (chance(30))
-        exitAndComeBack();
+    else if (chance(30) && !exitAndComeBack(failure))
+        return false;
     QCoreApplication::processEvents();
     return check(failure);
 }
@@ -498,6 +507,7 @@ void MonkeyTest::randomUse()
         : 20261208;
     QTemporaryDir pdfs;
     Monkey monkey(seed, pdfs.path());
+    QVERIFY(monkey.start());
     for (int i = 0; i < actions; ++i) {
         QString failure;
         if (!monkey.step(&failure))

@@ -52,10 +52,10 @@ private:
     QLabel* line(int i) const { return label(QStringLiteral("lblCalc(%1)").arg(i)); }
     QString text(const char* name) const { return label(QLatin1String(name))->text(); }
 
-    void choose(int group, const QString& item);
+    [[nodiscard]] bool choose(int group, const QString& item);
     void typeSize(int group, const QString& text);
     void typeCount(int group, const QString& text);
-    void chooseThw(int group);
+    [[nodiscard]] bool chooseThw(int group);
     void click(const char* button);
     QStringList lines() const;
 
@@ -77,19 +77,35 @@ void ConduitSizerPageTest::cleanup()
     delete m_page;
 }
 
-void ConduitSizerPageTest::choose(int group, const QString& item)
+// Clicks the item in the open list with the mouse, and sees it shown in the box.
+bool ConduitSizerPageTest::choose(int group, const QString& item)
 {
     QComboBox* box = size(group);
+    const QString name = box->objectName();
     const int index = box->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QVERIFY(index >= 0);
+    if (index < 0) {
+        qWarning("%s has no item \"%s\"", qPrintable(name), qPrintable(item));
+        return false;
+    }
     box->showPopup();
     QAbstractItemView* list = box->view();
-    QTRY_VERIFY(list->isVisible());
+    if (!QTest::qWaitFor([list] { return list->isVisible(); })) {
+        qWarning("the drop-down of %s did not open", qPrintable(name));
+        return false;
+    }
     list->scrollTo(list->model()->index(index, 0));
     const QRect itemRect = list->visualRect(list->model()->index(index, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemRect.center());
-    QTRY_VERIFY(!list->isVisible());
-    QCOMPARE(box->currentText(), item);
+    if (!QTest::qWaitFor([list] { return !list->isVisible(); })) {
+        qWarning("the drop-down of %s did not close on the click", qPrintable(name));
+        return false;
+    }
+    if (box->currentText() != item) {
+        qWarning("%s shows \"%s\" after a click on \"%s\"", qPrintable(name),
+            qPrintable(box->currentText()), qPrintable(item));
+        return false;
+    }
+    return true;
 }
 
 void ConduitSizerPageTest::typeSize(int group, const QString& text)
@@ -110,10 +126,15 @@ void ConduitSizerPageTest::typeCount(int group, const QString& text)
     QTest::keyClicks(edit, text);
 }
 
-void ConduitSizerPageTest::chooseThw(int group)
+bool ConduitSizerPageTest::chooseThw(int group)
 {
-    QTest::mouseClick(option(2 * group + 1), Qt::LeftButton);
-    QVERIFY(option(2 * group + 1)->isChecked());
+    QRadioButton* thw = option(2 * group + 1);
+    QTest::mouseClick(thw, Qt::LeftButton);
+    if (!thw->isChecked()) {
+        qWarning("%s is not checked after a click", qPrintable(thw->objectName()));
+        return false;
+    }
+    return true;
 }
 
 void ConduitSizerPageTest::click(const char* button)
@@ -177,7 +198,7 @@ void ConduitSizerPageTest::opensInDesignState()
     QCOMPARE(text("lblDiameter"), QString());
 
     // Each row's pair is exclusive on its own.
-    chooseThw(2);
+    QVERIFY(chooseThw(2));
     QVERIFY(!option(4)->isChecked());
     for (int i = 0; i < 10; ++i)
         QCOMPARE(option(2 * i)->isChecked(), i != 2);
@@ -206,11 +227,11 @@ void ConduitSizerPageTest::captionsFitTheirControls()
 
 void ConduitSizerPageTest::calculatesFromTypedAndChosenSizes()
 {
-    choose(0, QStringLiteral("   12 awg"));
+    QVERIFY(choose(0, QStringLiteral("   12 awg")));
     typeCount(0, QStringLiteral("3"));
     typeSize(1, QStringLiteral("   10 awg"));
     typeCount(1, QStringLiteral("2"));
-    chooseThw(1);
+    QVERIFY(chooseThw(1));
     // A count in a group without a size is never read.
     typeCount(5, QStringLiteral("many"));
     click("cmdCalcCondSize");
@@ -223,8 +244,8 @@ void ConduitSizerPageTest::calculatesFromTypedAndChosenSizes()
     QCOMPARE(text("lblDiameter"), QStringLiteral("Diameter Required: 0.5216841"));
     QCOMPARE(text("Label12"), QStringLiteral("Conduit Size = 1/2 inch"));
 
-    choose(0, QStringLiteral("  4/0 awg"));
-    choose(1, QStringLiteral("  500 kcmil"));
+    QVERIFY(choose(0, QStringLiteral("  4/0 awg")));
+    QVERIFY(choose(1, QStringLiteral("  500 kcmil")));
     typeCount(1, QStringLiteral("4"));
     click("cmdCalcCondSize");
     QCOMPARE(line(0)->text(), QStringLiteral(" 4/0 awg:  0.3278 * 3 = 0.9834"));
@@ -262,8 +283,8 @@ void ConduitSizerPageTest::sizeLineSaysWhenNothingFits()
     QCOMPARE(text("lblDiameter"), QStringLiteral("Diameter Required: 0"));
     QCOMPARE(text("Label12"), QStringLiteral("Conduit Size = 1/2 inch"));
 
-    choose(9, QStringLiteral("1000 kcmil"));
-    chooseThw(9);
+    QVERIFY(choose(9, QStringLiteral("1000 kcmil")));
+    QVERIFY(chooseThw(9));
     typeCount(9, QStringLiteral("10"));
     click("cmdCalcCondSize");
     QCOMPARE(line(9)->text(), QStringLiteral("1000 kcmil:  1.5482 * 10 = 15.482"));
@@ -279,9 +300,9 @@ void ConduitSizerPageTest::sizeLineSaysWhenNothingFits()
 
 void ConduitSizerPageTest::linesOfEmptiedGroupsVanish()
 {
-    choose(0, QStringLiteral("     1 awg"));
+    QVERIFY(choose(0, QStringLiteral("     1 awg")));
     typeCount(0, QStringLiteral("2"));
-    choose(4, QStringLiteral("   14 awg"));
+    QVERIFY(choose(4, QStringLiteral("   14 awg")));
     typeCount(4, QStringLiteral("5"));
     click("cmdCalcCondSize");
     QCOMPARE(line(0)->text(), QStringLiteral("   1 awg:  0.159 * 2 = 0.318"));
@@ -296,14 +317,14 @@ void ConduitSizerPageTest::linesOfEmptiedGroupsVanish()
 
 void ConduitSizerPageTest::resetRestoresInputsAndKeepsSummary()
 {
-    choose(0, QStringLiteral("  250 kcmil"));
-    chooseThw(0);
+    QVERIFY(choose(0, QStringLiteral("  250 kcmil")));
+    QVERIFY(chooseThw(0));
     typeCount(0, QStringLiteral("3"));
     typeSize(3, QStringLiteral("     6 awg"));
     QTest::keyClick(size(3)->lineEdit(), Qt::Key_Return);
     typeCount(3, QStringLiteral("4"));
     typeSize(6, QStringLiteral("no such size"));
-    chooseThw(7);
+    QVERIFY(chooseThw(7));
     click("cmdCalcCondSize");
     const QString total = text("lblTotalArea");
     const QString diameter = text("lblDiameter");
@@ -338,15 +359,15 @@ void ConduitSizerPageTest::refusesAnInvalidCount_data()
 void ConduitSizerPageTest::refusesAnInvalidCount()
 {
     QFETCH(QString, badCount);
-    choose(0, QStringLiteral("   12 awg"));
+    QVERIFY(choose(0, QStringLiteral("   12 awg")));
     typeCount(0, QStringLiteral("3"));
     click("cmdCalcCondSize");
     const QStringList before = lines();
     const QString total = text("lblTotalArea");
 
-    choose(2, QStringLiteral("     4 awg"));
+    QVERIFY(choose(2, QStringLiteral("     4 awg")));
     typeCount(2, badCount);
-    choose(5, QStringLiteral("     4 awg"));
+    QVERIFY(choose(5, QStringLiteral("     4 awg")));
     typeCount(5, QStringLiteral("1.5"));
     size(0)->setFocus();
     MessageBoxCatcher catcher;

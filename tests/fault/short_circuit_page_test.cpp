@@ -57,6 +57,8 @@ private slots:
     void panelGoesHomeWithThePage();
 
 private:
+    // A new page, shown at its size in the main window and active.
+    [[nodiscard]] bool openPage();
     template<typename T>
     T* find(const QString& name) const
     {
@@ -73,23 +75,26 @@ private:
     {
         return clickOnMark(find<QPushButton>(QStringLiteral("cmdCalcFault")));
     }
-    void verifyMode(Mode mode) const;
 
     QPointer<ShortCircuitPage> m_page;
 };
 
 void ShortCircuitPageTest::init()
 {
-    m_page = new ShortCircuitPage;
-    m_page->resize(582, 400);
-    m_page->show();
-    m_page->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_page));
+    QVERIFY(openPage());
 }
 
 void ShortCircuitPageTest::cleanup()
 {
     testsupport::deleteTopLevelWindows();
+}
+
+bool ShortCircuitPageTest::openPage()
+{
+    m_page = new ShortCircuitPage;
+    m_page->resize(582, 400);
+    m_page->show();
+    return testsupport::activate(m_page);
 }
 
 void ShortCircuitPageTest::type(QLineEdit* box, const QString& text)
@@ -102,27 +107,30 @@ void ShortCircuitPageTest::type(QLineEdit* box, const QString& text)
         QTest::keyClicks(box, text);
 }
 
-void ShortCircuitPageTest::verifyMode(Mode mode) const
-{
-    const bool transformer = mode != Mode::Breaker;
-    const bool primaryGiven = mode != Mode::InfinitePrimary;
-    QCOMPARE(option(QStringLiteral("opShortType(0)"))->isChecked(), transformer);
-    QCOMPARE(option(QStringLiteral("opShortType(1)"))->isChecked(), !transformer);
-    QCOMPARE(option(QStringLiteral("opAvalible(0)"))->isChecked(), !primaryGiven);
-    QCOMPARE(option(QStringLiteral("opAvalible(1)"))->isChecked(), primaryGiven);
-    QCOMPARE(option(QStringLiteral("opAvalible(0)"))->isEnabled(), transformer);
-    QCOMPARE(edit(QStringLiteral("txtFaultUtility"))->isEnabled(), primaryGiven);
-    QCOMPARE(list(QStringLiteral("cbVoltsPri"))->isEnabled(), mode == Mode::KnownPrimary);
-    QCOMPARE(edit(QStringLiteral("txXfmrVA"))->isEnabled(), transformer);
-    QCOMPARE(edit(QStringLiteral("txXfmrZ"))->isEnabled(), transformer);
-    QCOMPARE(find<QWidget>(QStringLiteral("Picture1"))->isVisible(), !transformer);
-    QCOMPARE(find<QWidget>(QStringLiteral("Picture2"))->isVisible(), transformer);
-    QCOMPARE(find<QWidget>(QStringLiteral("Picture3"))->isVisible(), !transformer);
-}
+// What the page shows in a mode. A macro, so that a failed comparison ends the test itself
+// and QCOMPARE shows both values.
+#define VERIFY_MODE(mode)                                                                          \
+    do {                                                                                           \
+        const Mode pageMode = (mode);                                                              \
+        const bool transformer = pageMode != Mode::Breaker;                                        \
+        const bool primaryGiven = pageMode != Mode::InfinitePrimary;                               \
+        QCOMPARE(option(QStringLiteral("opShortType(0)"))->isChecked(), transformer);              \
+        QCOMPARE(option(QStringLiteral("opShortType(1)"))->isChecked(), !transformer);             \
+        QCOMPARE(option(QStringLiteral("opAvalible(0)"))->isChecked(), !primaryGiven);             \
+        QCOMPARE(option(QStringLiteral("opAvalible(1)"))->isChecked(), primaryGiven);              \
+        QCOMPARE(option(QStringLiteral("opAvalible(0)"))->isEnabled(), transformer);               \
+        QCOMPARE(edit(QStringLiteral("txtFaultUtility"))->isEnabled(), primaryGiven);              \
+        QCOMPARE(list(QStringLiteral("cbVoltsPri"))->isEnabled(), pageMode == Mode::KnownPrimary); \
+        QCOMPARE(edit(QStringLiteral("txXfmrVA"))->isEnabled(), transformer);                      \
+        QCOMPARE(edit(QStringLiteral("txXfmrZ"))->isEnabled(), transformer);                       \
+        QCOMPARE(find<QWidget>(QStringLiteral("Picture1"))->isVisible(), !transformer);            \
+        QCOMPARE(find<QWidget>(QStringLiteral("Picture2"))->isVisible(), transformer);             \
+        QCOMPARE(find<QWidget>(QStringLiteral("Picture3"))->isVisible(), !transformer);            \
+    } while (false)
 
 void ShortCircuitPageTest::startsInBreakerMode()
 {
-    verifyMode(Mode::Breaker);
+    VERIFY_MODE(Mode::Breaker);
     QVERIFY(option(QStringLiteral("opPhase(0)"))->isChecked());
     QVERIFY(option(QStringLiteral("opPhase(0)"))->isEnabled());
     QVERIFY(option(QStringLiteral("opCableType(0)"))->isChecked());
@@ -206,7 +214,7 @@ void ShortCircuitPageTest::modes()
     QFETCH(int, mode);
     for (const QString& name : clicks)
         QVERIFY(clickOption(name));
-    verifyMode(Mode(mode));
+    VERIFY_MODE(Mode(mode));
     // Disabled fields keep what they hold.
     QCOMPARE(edit(QStringLiteral("txXfmrVA"))->text(), QStringLiteral("500 "));
     QCOMPARE(edit(QStringLiteral("txtFaultUtility"))->text(), QStringLiteral("13000"));
@@ -425,7 +433,7 @@ void ShortCircuitPageTest::numbersInTheUserLocale()
 
     testsupport::deleteTopLevelWindows();
     const testsupport::LocaleScope inLocale(locale);
-    init();
+    QVERIFY(openPage());
     QCOMPARE(edit(QStringLiteral("txXfmrZ"))->text(), impedance);
 
     MessageBoxCatcher catcher;

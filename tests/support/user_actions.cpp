@@ -41,6 +41,16 @@ bool chooseFromList(QComboBox* list, const QString& item)
     return true;
 }
 
+bool activate(QWidget* window)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window)) {
+        qWarning("%s did not become the active window", qPrintable(window->objectName()));
+        return false;
+    }
+    return true;
+}
+
 QWidget* shownWindow(const QString& objectName)
 {
     for (QWidget* window : QApplication::topLevelWidgets())

@@ -23,6 +23,9 @@ namespace testsupport {
 // the item needs no scrolling into view first.
 [[nodiscard]] bool chooseFromList(QComboBox* list, const QString& item);
 
+// Makes a shown window the active one and waits until the window system has done so.
+[[nodiscard]] bool activate(QWidget* window);
+
 // The shown top-level window with this object name, or null. A closed window lingers
 // until it is deleted, so a hidden one does not count.
 QWidget* shownWindow(const QString& objectName);

@@ -35,6 +35,7 @@ const QString kThreeAwgResult = QStringLiteral(
 
 } // namespace
 
+using testsupport::activate;
 using testsupport::chooseFromList;
 using testsupport::clickOnMark;
 
@@ -76,6 +77,8 @@ private slots:
     void printIsHandedOver();
 
 private:
+    // A new main window on the Voltage Drop page, with the designed settings.
+    [[nodiscard]] bool openWindow();
     template<typename T = QWidget>
     T* find(const QString& name) const
     {
@@ -96,11 +99,7 @@ private:
     [[nodiscard]] bool clickOption(const QString& name) { return clickOnMark(option(name)); }
     [[nodiscard]] bool calculate() { return clickOnMark(calculateButton()); }
     // The window system gives the window under a closed message box the focus again.
-    void backFromMessage() const
-    {
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
-    }
+    [[nodiscard]] bool backFromMessage() const { return activate(m_window); }
     // The worked example: 480 V three-phase, 100 A, 200 ft, copper 75 C in steel.
     void enterThreeAwgExample();
 
@@ -110,17 +109,23 @@ private:
 
 void VoltageDropPageTest::init()
 {
-    m_settings = {};
-    m_window = new MainWindow(m_settings);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    m_window->tabs()->setCurrentIndex(MainWindow::VoltageDropTab);
+    QVERIFY(openWindow());
 }
 
 void VoltageDropPageTest::cleanup()
 {
     testsupport::deleteTopLevelWindows();
+}
+
+bool VoltageDropPageTest::openWindow()
+{
+    m_settings = {};
+    m_window = new MainWindow(m_settings);
+    m_window->show();
+    if (!activate(m_window))
+        return false;
+    m_window->tabs()->setCurrentIndex(MainWindow::VoltageDropTab);
+    return true;
 }
 
 QString VoltageDropPageTest::visibleSlots() const
@@ -569,7 +574,7 @@ void VoltageDropPageTest::numbersInTheUserLocale()
 
     testsupport::deleteTopLevelWindows();
     const testsupport::LocaleScope inLocale(locale);
-    init();
+    QVERIFY(openWindow());
     QCOMPARE(edit(QStringLiteral("txtPercentBranchVD"))->text(),
         QString(QLatin1Char('3') + point + QLatin1Char('0')));
     QCOMPARE(edit(QStringLiteral("txtPercentFeederVD"))->text(),
@@ -825,7 +830,7 @@ void VoltageDropPageTest::refusals()
     QCOMPARE(catcher.last().title, title);
     QVERIFY(catcher.last().icon == QMessageBox::Information);
     QWidget* box = find(focused);
-    backFromMessage();
+    QVERIFY(backFromMessage());
     QVERIFY(box->hasFocus());
     const QString after = qobject_cast<QComboBox*>(box)
         ? qobject_cast<QComboBox*>(box)->currentText()
@@ -856,7 +861,7 @@ void VoltageDropPageTest::capacityRefusalClearsThroughTheLoadBox()
     QCOMPARE(catcher.last().text,
         QStringLiteral("The load is 400.00 amps, but the wire only carries 230 amps!"));
     QCOMPARE(catcher.last().icon, QMessageBox::Critical);
-    backFromMessage();
+    QVERIFY(backFromMessage());
     QVERIFY(edit(QStringLiteral("txtLoad"))->hasFocus());
     QCOMPARE(edit(QStringLiteral("txtLoad"))->text(), QStringLiteral("400"));
     QVERIFY(results()->toPlainText().isEmpty());
@@ -869,7 +874,7 @@ void VoltageDropPageTest::capacityRefusalClearsThroughTheLoadBox()
     QCOMPARE(
         catcher.last().text, QStringLiteral("Please enter a valid number of wires per phase."));
     QCOMPARE(catcher.last().icon, QMessageBox::Information);
-    backFromMessage();
+    QVERIFY(backFromMessage());
     QVERIFY(edit(QStringLiteral("txtNumberOfWires"))->hasFocus());
 }
 
