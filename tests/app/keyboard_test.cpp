@@ -92,15 +92,21 @@ private slots:
 
 private:
     [[nodiscard]] bool showWindow();
+    // The main window's controls. A missing one fails the test at the line that asked for it.
     template<typename T = QWidget>
-    T* find(const QString& name) const
+    T* find(const QString& name, std::source_location where = std::source_location::current()) const
     {
-        return testsupport::findControl<T>(m_window, name);
+        return testsupport::findControl<T>(m_window, name, where);
     }
-    void focus(const QString& name) const { find(name)->setFocus(Qt::TabFocusReason); }
-    void type(const QString& box, const QString& text) const
+    void focus(
+        const QString& name, std::source_location where = std::source_location::current()) const
     {
-        QLineEdit* edit = find<QLineEdit>(box);
+        find(name, where)->setFocus(Qt::TabFocusReason);
+    }
+    void type(const QString& box, const QString& text,
+        std::source_location where = std::source_location::current()) const
+    {
+        QLineEdit* edit = find<QLineEdit>(box, where);
         edit->clear();
         QTest::keyClicks(edit, text);
     }

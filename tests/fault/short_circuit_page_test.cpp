@@ -59,21 +59,42 @@ private slots:
 private:
     // A new page, shown at its size in the main window and active.
     [[nodiscard]] bool openPage();
+    // The page's controls. A missing one fails the test at the line that asked for it.
     template<typename T>
-    T* find(const QString& name) const
+    T* find(const QString& name, std::source_location where = std::source_location::current()) const
     {
-        return testsupport::findControl<T>(m_page, name);
+        return testsupport::findControl<T>(m_page, name, where);
     }
-    QRadioButton* option(const QString& name) const { return find<QRadioButton>(name); }
-    QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
-    QComboBox* list(const QString& name) const { return find<QComboBox>(name); }
-    QString caption(const QString& name) const { return find<QLabel>(name)->text(); }
+    QRadioButton* option(
+        const QString& name, std::source_location where = std::source_location::current()) const
+    {
+        return find<QRadioButton>(name, where);
+    }
+    QLineEdit* edit(
+        const QString& name, std::source_location where = std::source_location::current()) const
+    {
+        return find<QLineEdit>(name, where);
+    }
+    QComboBox* list(
+        const QString& name, std::source_location where = std::source_location::current()) const
+    {
+        return find<QComboBox>(name, where);
+    }
+    QString caption(
+        const QString& name, std::source_location where = std::source_location::current()) const
+    {
+        return find<QLabel>(name, where)->text();
+    }
 
     static void type(QLineEdit* box, const QString& text);
-    [[nodiscard]] bool clickOption(const QString& name) { return clickOnMark(option(name)); }
-    [[nodiscard]] bool calculate()
+    [[nodiscard]] bool clickOption(
+        const QString& name, std::source_location where = std::source_location::current())
     {
-        return clickOnMark(find<QPushButton>(QStringLiteral("cmdCalcFault")));
+        return clickOnMark(option(name, where));
+    }
+    [[nodiscard]] bool calculate(std::source_location where = std::source_location::current())
+    {
+        return clickOnMark(find<QPushButton>(QStringLiteral("cmdCalcFault"), where));
     }
 
     QPointer<ShortCircuitPage> m_page;

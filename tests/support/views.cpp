@@ -35,20 +35,24 @@ public:
         m_window->tabs()->setCurrentIndex(page);
         return m_window;
     }
-    [[nodiscard]] bool click(const QString& name) const
+    // A missing control fails the test at the step that names it.
+    [[nodiscard]] bool click(
+        const QString& name, std::source_location where = std::source_location::current()) const
     {
-        return clickOnMark(findControl<QAbstractButton>(m_window, name));
+        return clickOnMark(findControl<QAbstractButton>(m_window, name, where));
     }
-    void type(const QString& box, const QString& text) const
+    void type(const QString& box, const QString& text,
+        std::source_location where = std::source_location::current()) const
     {
-        auto* edit = findControl<QLineEdit>(m_window, box);
+        auto* edit = findControl<QLineEdit>(m_window, box, where);
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
-    [[nodiscard]] bool choose(const QString& list, const QString& item) const
+    [[nodiscard]] bool choose(const QString& list, const QString& item,
+        std::source_location where = std::source_location::current()) const
     {
-        return chooseFromList(findControl<QComboBox>(m_window, list), item);
+        return chooseFromList(findControl<QComboBox>(m_window, list, where), item);
     }
 
     QWidget* about() const

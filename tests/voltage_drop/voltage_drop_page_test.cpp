@@ -79,25 +79,51 @@ private slots:
 private:
     // A new main window on the Voltage Drop page, with the designed settings.
     [[nodiscard]] bool openWindow();
+    // The page's controls. A missing one fails the test at the line that asked for it.
     template<typename T = QWidget>
-    T* find(const QString& name) const
+    T* find(const QString& name, std::source_location where = std::source_location::current()) const
     {
-        return testsupport::findControl<T>(m_window, name);
+        return testsupport::findControl<T>(m_window, name, where);
     }
-    QLineEdit* edit(const QString& name) const { return find<QLineEdit>(name); }
-    QRadioButton* option(const QString& name) const { return find<QRadioButton>(name); }
-    QComboBox* list(const QString& name) const { return find<QComboBox>(name); }
-    QTextEdit* results() const { return find<QTextEdit>(QStringLiteral("txtboxResults")); }
-    QPushButton* calculateButton() const
+    QLineEdit* edit(
+        const QString& name, std::source_location where = std::source_location::current()) const
     {
-        return find<QPushButton>(QStringLiteral("btnCalculate"));
+        return find<QLineEdit>(name, where);
     }
-    QRadioButton* slot(int i) const { return option(QStringLiteral("rbVDResults(%1)").arg(i)); }
+    QRadioButton* option(
+        const QString& name, std::source_location where = std::source_location::current()) const
+    {
+        return find<QRadioButton>(name, where);
+    }
+    QComboBox* list(
+        const QString& name, std::source_location where = std::source_location::current()) const
+    {
+        return find<QComboBox>(name, where);
+    }
+    QTextEdit* results(std::source_location where = std::source_location::current()) const
+    {
+        return find<QTextEdit>(QStringLiteral("txtboxResults"), where);
+    }
+    QPushButton* calculateButton(std::source_location where = std::source_location::current()) const
+    {
+        return find<QPushButton>(QStringLiteral("btnCalculate"), where);
+    }
+    QRadioButton* slot(int i, std::source_location where = std::source_location::current()) const
+    {
+        return option(QStringLiteral("rbVDResults(%1)").arg(i), where);
+    }
     QString visibleSlots() const;
 
     static void type(QLineEdit* box, const QString& text);
-    [[nodiscard]] bool clickOption(const QString& name) { return clickOnMark(option(name)); }
-    [[nodiscard]] bool calculate() { return clickOnMark(calculateButton()); }
+    [[nodiscard]] bool clickOption(
+        const QString& name, std::source_location where = std::source_location::current())
+    {
+        return clickOnMark(option(name, where));
+    }
+    [[nodiscard]] bool calculate(std::source_location where = std::source_location::current())
+    {
+        return clickOnMark(calculateButton(where));
+    }
     // The window system gives the window under a closed message box the focus again.
     [[nodiscard]] bool backFromMessage() const { return activate(m_window); }
     // The worked example: 480 V three-phase, 100 A, 200 ft, copper 75 C in steel.
