@@ -40,15 +40,24 @@ private slots:
 
 private:
     [[nodiscard]] bool showWindow();
-    QTabWidget* tabs() const { return m_window->findChild<QTabWidget*>(QStringLiteral("SSTab1")); }
-    QWidget* logo() const { return m_window->findChild<QWidget*>(QStringLiteral("pictLogo")); }
-    QTextEdit* document(int i) const
+    // The window's controls. A missing one fails the test at the line that asked for it.
+    QTabWidget* tabs(std::source_location where = std::source_location::current()) const
     {
-        return m_window->findChild<QTextEdit*>(QStringLiteral("RichTextBox1(%1)").arg(i));
+        return testsupport::findControl<QTabWidget>(m_window, QStringLiteral("SSTab1"), where);
     }
-    QPushButton* button(const char* name) const
+    QWidget* logo(std::source_location where = std::source_location::current()) const
     {
-        return m_window->findChild<QPushButton*>(QLatin1String(name));
+        return testsupport::findControl(m_window, QStringLiteral("pictLogo"), where);
+    }
+    QTextEdit* document(int i, std::source_location where = std::source_location::current()) const
+    {
+        return testsupport::findControl<QTextEdit>(
+            m_window, QStringLiteral("RichTextBox1(%1)").arg(i), where);
+    }
+    QPushButton* button(
+        const char* name, std::source_location where = std::source_location::current()) const
+    {
+        return testsupport::findControl<QPushButton>(m_window, QLatin1String(name), where);
     }
     QAction* aboutAction() const { return m_window->findChild<QAction*>(QStringLiteral("About")); }
 

@@ -1,4 +1,5 @@
 #include "conduit/conduit_sizer_page.h"
+#include "find_control.h"
 #include "message_box_catcher.h"
 #include "test_main.h"
 
@@ -28,35 +29,45 @@ private slots:
     void refusesAnInvalidCount();
 
 private:
+    // The page's controls. A missing one fails the test at the line that asked for it.
     template<typename T>
-    T* control(const QString& name) const
+    T* control(
+        const QString& name, std::source_location where = std::source_location::current()) const
     {
-        T* found = m_page->findChild<T*>(name);
-        if (!found)
-            qWarning("no control %s", qPrintable(name));
-        return found;
+        return testsupport::findControl<T>(m_page, name, where);
     }
-    QComboBox* size(int i) const
+    QComboBox* size(int i, std::source_location where = std::source_location::current()) const
     {
-        return control<QComboBox>(QStringLiteral("cbCondWireSize(%1)").arg(i));
+        return control<QComboBox>(QStringLiteral("cbCondWireSize(%1)").arg(i), where);
     }
-    QLineEdit* count(int i) const
+    QLineEdit* count(int i, std::source_location where = std::source_location::current()) const
     {
-        return control<QLineEdit>(QStringLiteral("txCondWireNumber(%1)").arg(i));
+        return control<QLineEdit>(QStringLiteral("txCondWireNumber(%1)").arg(i), where);
     }
-    QRadioButton* option(int i) const
+    QRadioButton* option(int i, std::source_location where = std::source_location::current()) const
     {
-        return control<QRadioButton>(QStringLiteral("Option1(%1)").arg(i));
+        return control<QRadioButton>(QStringLiteral("Option1(%1)").arg(i), where);
     }
-    QLabel* label(const QString& name) const { return control<QLabel>(name); }
-    QLabel* line(int i) const { return label(QStringLiteral("lblCalc(%1)").arg(i)); }
-    QString text(const char* name) const { return label(QLatin1String(name))->text(); }
+    QLabel* label(
+        const QString& name, std::source_location where = std::source_location::current()) const
+    {
+        return control<QLabel>(name, where);
+    }
+    QLabel* line(int i, std::source_location where = std::source_location::current()) const
+    {
+        return label(QStringLiteral("lblCalc(%1)").arg(i), where);
+    }
+    QString text(
+        const char* name, std::source_location where = std::source_location::current()) const
+    {
+        return label(QLatin1String(name), where)->text();
+    }
 
     [[nodiscard]] bool choose(int group, const QString& item);
     void typeSize(int group, const QString& text);
     void typeCount(int group, const QString& text);
     [[nodiscard]] bool chooseThw(int group);
-    void click(const char* button);
+    void click(const char* button, std::source_location where = std::source_location::current());
     QStringList lines() const;
 
     QPointer<ConduitSizerPage> m_page;
@@ -137,9 +148,9 @@ bool ConduitSizerPageTest::chooseThw(int group)
     return true;
 }
 
-void ConduitSizerPageTest::click(const char* button)
+void ConduitSizerPageTest::click(const char* button, std::source_location where)
 {
-    QTest::mouseClick(control<QPushButton>(QLatin1String(button)), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(QLatin1String(button), where), Qt::LeftButton);
 }
 
 QStringList ConduitSizerPageTest::lines() const

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/voltage_drop_settings.h"
+#include "find_control.h"
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
 #include "user_actions.h"
@@ -22,14 +23,18 @@ private slots:
     void showTavilonClearsTheShownResult();
 
 private:
-    QPushButton* button(const char* name) const
+    // The main window's controls. A missing one fails the test at the line that asked for it.
+    QPushButton* button(
+        const char* name, std::source_location where = std::source_location::current()) const
     {
-        return m_windows->mainWindow()->findChild<QPushButton*>(QLatin1String(name));
+        return testsupport::findControl<QPushButton>(
+            m_windows->mainWindow(), QLatin1String(name), where);
     }
     QString sheetText() const { return m_windows->calcSheet()->document()->toPlainText(); }
-    QTextEdit* results() const
+    QTextEdit* results(std::source_location where = std::source_location::current()) const
     {
-        return m_windows->mainWindow()->findChild<QTextEdit*>(QStringLiteral("txtboxResults"));
+        return testsupport::findControl<QTextEdit>(
+            m_windows->mainWindow(), QStringLiteral("txtboxResults"), where);
     }
     // The worked example: 100 A at 480 V three-phase over 200 ft, searched at 3 %. False,
     // saying why, when its result does not show.
@@ -90,10 +95,10 @@ bool ReportFlowTest::calculateVoltageDrop()
 {
     m_windows->mainWindow()->tabs()->setCurrentIndex(MainWindow::VoltageDropTab);
     MainWindow* window = m_windows->mainWindow();
-    QTest::keyClicks(
-        window->findChild<QLineEdit*>(QStringLiteral("txtLoad")), QStringLiteral("100"));
-    QTest::keyClicks(
-        window->findChild<QLineEdit*>(QStringLiteral("txtLength")), QStringLiteral("200"));
+    QTest::keyClicks(testsupport::findControl<QLineEdit>(window, QStringLiteral("txtLoad")),
+        QStringLiteral("100"));
+    QTest::keyClicks(testsupport::findControl<QLineEdit>(window, QStringLiteral("txtLength")),
+        QStringLiteral("200"));
     QTest::mouseClick(button("btnCalculate"), Qt::LeftButton);
     const QString shown = results()->toPlainText();
     if (!shown.startsWith(QStringLiteral("Percent Volts Drop   =  1.80 %"))) {
