@@ -13,7 +13,8 @@ namespace testsupport {
 QStringList viewNames();
 
 // Brings a view forward, as the user does, and returns the window it is in (the main
-// window, About or the sheet); null when that window did not come up.
+// window, About or the sheet); null when that window did not come up or a step on the way
+// failed, which has said why.
 QWidget* showView(ProgramWindows& windows, const QString& name);
 
 } // namespace testsupport
