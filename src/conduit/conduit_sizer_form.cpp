@@ -1,8 +1,8 @@
 #include "conduit/conduit_sizer_form.h"
 
 #include "ui/accessibility.h"
-#include "ui/number_locale.h"
 #include "ui/colours.h"
+#include "ui/number_locale.h"
 #include "ui/twips.h"
 #include "ui/widgets.h"
 
