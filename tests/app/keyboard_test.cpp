@@ -301,7 +301,7 @@ void KeyboardTest::aboutWindowOrder()
     QPointer<AboutWindow> about = new AboutWindow;
     about->show();
     QVERIFY(QTest::qWaitForWindowActive(about));
-    about->findChild<QWidget*>(QStringLiteral("RichTextBox1"))->setFocus(Qt::TabFocusReason);
+    testsupport::findControl(about, QStringLiteral("RichTextBox1"))->setFocus(Qt::TabFocusReason);
     QCOMPARE(walk(2), (QStringList {"cmdOK", "RichTextBox1"}));
     QCOMPARE(walk(1, Qt::Key_Backtab), QStringList {"cmdOK"});
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);

@@ -180,7 +180,8 @@ void MainWindowTest::closingADropDownIsNoActivation()
     QVERIFY(showWindow());
     tabs()->setCurrentIndex(MainWindow::ConduitSizerTab);
     m_settings.PowerFactor = 0;
-    auto* sizes = m_window->findChild<QComboBox*>(QStringLiteral("cbCondWireSize(0)"));
+    auto* sizes
+        = testsupport::findControl<QComboBox>(m_window, QStringLiteral("cbCondWireSize(0)"));
     sizes->showPopup();
     // The drop-down takes the focus while it is open.
     QTRY_VERIFY(QGuiApplication::focusWindow() != m_window->windowHandle());
@@ -279,7 +280,7 @@ void MainWindowTest::aboutIsModelessAndClosesWithOk()
         abouts += window->objectName() == QLatin1String("AboutRudu_Vovor") && window->isVisible();
     QCOMPARE(abouts, 1);
 
-    auto* ok = about->findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    auto* ok = testsupport::findControl<QPushButton>(about, QStringLiteral("cmdOK"));
     QVERIFY(ok->isDefault());
     QTest::mouseClick(ok, Qt::LeftButton);
     QTRY_VERIFY(guard.isNull());

@@ -580,7 +580,8 @@ void ShortCircuitPageTest::panelGoesHomeWithThePage()
     MainWindow window(settings);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QWidget* panel = window.shortCircuitPage()->findChild<QWidget*>(QStringLiteral("Picture3"));
+    QWidget* panel
+        = testsupport::findControl(window.shortCircuitPage(), QStringLiteral("Picture3"));
     const QPoint home = ui::pageRect(240, 600, 1575, 2055).topLeft();
 
     panel->move(0, 0);

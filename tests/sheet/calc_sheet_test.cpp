@@ -1,5 +1,6 @@
 #include "app/program_windows.h"
 #include "app/voltage_drop_settings.h"
+#include "find_control.h"
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
 #include "ui/date_time_text.h"
@@ -152,7 +153,8 @@ void CalcSheetTest::closeDiscardsTheSheet()
 {
     m_windows->showCalcSheet()->printRTF(QStringLiteral("Old report"), QStringLiteral("short"));
     QPointer<CalcSheet> old = sheet();
-    QTest::mouseClick(old->findChild<QPushButton*>(QStringLiteral("cmdExit")), Qt::LeftButton);
+    QTest::mouseClick(
+        testsupport::findControl<QPushButton>(old, QStringLiteral("cmdExit")), Qt::LeftButton);
     QTRY_VERIFY(old.isNull());
 
     m_windows->showCalcSheet()->printRTF(QStringLiteral("New report"), QStringLiteral("short"));
@@ -173,12 +175,13 @@ void CalcSheetTest::resizeLaysOutTheWindow()
     QTextEdit* document = calcSheet->document();
     QCOMPARE(document->geometry(), QRect(8, 40, 643, 400)); // 9645 x 5995 twips
     for (const char* name : {"cmdRudu_Vovor", "cmdExit", "cmdPrint"})
-        QCOMPARE(calcSheet->findChild<QPushButton*>(QLatin1String(name))->y(), 466); // 6995 twips
-    QCOMPARE(calcSheet->findChild<QPushButton*>(QStringLiteral("cmdExit"))->x(), 392);
+        QCOMPARE(testsupport::findControl<QPushButton>(calcSheet, QLatin1String(name))->y(),
+            466); // 6995 twips
+    QCOMPARE(testsupport::findControl<QPushButton>(calcSheet, QStringLiteral("cmdExit"))->x(), 392);
 
     calcSheet->resize(QSize(400, 100) - frame);
     QTRY_COMPARE(document->height(), 0);
-    QCOMPARE(calcSheet->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->y(), 33);
+    QCOMPARE(testsupport::findControl<QPushButton>(calcSheet, QStringLiteral("cmdPrint"))->y(), 33);
 }
 
 bool CalcSheetTest::printToPdf(const QString& pdf, bool accept, bool* offeredSelection)

@@ -143,8 +143,8 @@ void ReportFlowTest::showTavilonClearsTheShownResult()
     QTest::mouseClick(button("btnCalc_Sheet"), Qt::LeftButton);
     CalcSheet* sheet = m_windows->calcSheet();
     QVERIFY(QTest::qWaitForWindowActive(sheet));
-    QTest::mouseClick(
-        sheet->findChild<QPushButton*>(QStringLiteral("cmdRudu_Vovor")), Qt::LeftButton);
+    QTest::mouseClick(testsupport::findControl<QPushButton>(sheet, QStringLiteral("cmdRudu_Vovor")),
+        Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(m_windows->mainWindow()));
     QTRY_VERIFY(results()->toPlainText().isEmpty());
     QVERIFY(button("btnCalc_Sheet")->isEnabled());
