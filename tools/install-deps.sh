@@ -7,9 +7,11 @@ set -eu
 build="cmake ninja-build g++ qt6-base-dev libqt6svg6-dev fonts-liberation"
 # The tests read printed PDF files back and validate the desktop entry and metainfo.
 tests="poppler-utils desktop-file-utils appstream"
+# The format check of the sources (tools/check-format.sh).
+checks="clang-format"
 # The Debian package and its check.
 packaging="dpkg-dev file lintian"
-packages="$build $tests $packaging"
+packages="$build $tests $checks $packaging"
 
 missing=""
 for package in $packages; do
