@@ -4,7 +4,7 @@
 set -eu
 
 # Building and running; fonts-liberation stands in for Arial with the same metrics.
-build="cmake ninja-build g++ qt6-base-dev libqt6svg6-dev fonts-liberation"
+build="cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation"
 # The tests read printed PDF files back and validate the desktop entry and metainfo.
 tests="poppler-utils desktop-file-utils appstream"
 # The format check of the sources (tools/check-format.sh).
