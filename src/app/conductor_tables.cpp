@@ -1,33 +1,39 @@
 #include "app/conductor_tables.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
+
+// A row whose name is its list item without the blanks that line it up.
+constexpr ConductorRow listed(std::string_view listItem, std::int32_t areaCmil,
+    std::int16_t ampsCu75, std::int16_t ampsAl75, std::int16_t ampsCu90, std::int16_t ampsAl90)
+{
+    return {listItem.substr(listItem.find_first_not_of(' ')), listItem, areaCmil, ampsCu75,
+        ampsAl75, ampsCu90, ampsAl90};
+}
 
 // Ampacities from row 5 ("8 awg") on are those of three current-carrying conductors in
 // raceway, cable or earth. Rows 2 to 4 carry the small-conductor limits instead, and
 // rows 0 and 1 the ratings of 18 and 16 awg, usable only as 90 C copper.
 constexpr std::array<ConductorRow, kConductorRows> kConductors {{
-    {"18 awg", "   18 awg", 1620, 7, 7, 14, 7}, {"16 awg", "   16 awg", 2580, 10, 10, 18, 10},
-    {"14 awg", "   14 awg", 4110, 15, 10, 15, 10}, {"12 awg", "   12 awg", 6530, 20, 15, 20, 15},
-    {"10 awg", "   10 awg", 10380, 30, 25, 30, 25}, {"8 awg", "     8 awg", 16510, 50, 40, 55, 45},
-    {"6 awg", "     6 awg", 26240, 65, 50, 75, 60}, {"4 awg", "     4 awg", 41740, 85, 65, 95, 75},
-    {"3 awg", "     3 awg", 52620, 100, 75, 110, 85},
-    {"2 awg", "     2 awg", 66360, 115, 90, 130, 100},
-    {"1 awg", "     1 awg", 83690, 130, 100, 150, 115},
-    {"1/0 awg", "  1/0 awg", 105600, 150, 120, 170, 135},
-    {"2/0 awg", "  2/0 awg", 133100, 175, 135, 195, 150},
-    {"3/0 awg", "  3/0 awg", 167800, 200, 155, 225, 175},
-    {"4/0 awg", "  4/0 awg", 211600, 230, 180, 260, 205},
-    {"250 kcmil", "  250 kcmil", 250000, 255, 205, 290, 230},
-    {"300 kcmil", "  300 kcmil", 300000, 285, 230, 320, 255},
-    {"350 kcmil", "  350 kcmil", 350000, 310, 250, 350, 280},
-    {"400 kcmil", "  400 kcmil", 400000, 335, 270, 380, 305},
-    {"500 kcmil", "  500 kcmil", 500000, 380, 310, 430, 350},
-    {"600 kcmil", "  600 kcmil", 600000, 420, 340, 475, 385},
-    {"750 kcmil", "  750 kcmil", 750000, 475, 385, 535, 435},
-    {"1000 kcmil", "1000 kcmil", 1000000, 545, 445, 615, 500}, {}, // row 23 stays empty
+    listed("   18 awg", 1620, 7, 7, 14, 7), listed("   16 awg", 2580, 10, 10, 18, 10),
+    listed("   14 awg", 4110, 15, 10, 15, 10), listed("   12 awg", 6530, 20, 15, 20, 15),
+    listed("   10 awg", 10380, 30, 25, 30, 25), listed("     8 awg", 16510, 50, 40, 55, 45),
+    listed("     6 awg", 26240, 65, 50, 75, 60), listed("     4 awg", 41740, 85, 65, 95, 75),
+    listed("     3 awg", 52620, 100, 75, 110, 85), listed("     2 awg", 66360, 115, 90, 130, 100),
+    listed("     1 awg", 83690, 130, 100, 150, 115),
+    listed("  1/0 awg", 105600, 150, 120, 170, 135),
+    listed("  2/0 awg", 133100, 175, 135, 195, 150),
+    listed("  3/0 awg", 167800, 200, 155, 225, 175),
+    listed("  4/0 awg", 211600, 230, 180, 260, 205),
+    listed("  250 kcmil", 250000, 255, 205, 290, 230),
+    listed("  300 kcmil", 300000, 285, 230, 320, 255),
+    listed("  350 kcmil", 350000, 310, 250, 350, 280),
+    listed("  400 kcmil", 400000, 335, 270, 380, 305),
+    listed("  500 kcmil", 500000, 380, 310, 430, 350),
+    listed("  600 kcmil", 600000, 420, 340, 475, 385),
+    listed("  750 kcmil", 750000, 475, 385, 535, 435),
+    listed("1000 kcmil", 1000000, 545, 445, 615, 500), {}, // row 23 stays empty
 }};
 
 using ImpedanceRow = std::array<double, kImpedanceColumns>;
@@ -62,10 +68,6 @@ constexpr std::array<ImpedanceRow, kConductorRows> kImpedances {{
     {0.037, 0.046, 0.015, 0.019, 0.018, 0.023, 0.027, 0.025, 0.0129, 0.0132, 0.0212},
     {}, // row 23 stays empty
 }};
-
-// Each list item is its row's name, lined up.
-static_assert(std::all_of(kConductors.begin(), kConductors.end(),
-    [](const ConductorRow& row) { return row.ListItem.ends_with(row.SizeName); }));
 
 bool inTable(int row)
 {
