@@ -53,4 +53,5 @@ PageMessage ChooseSizeFromListMessage();
 // The answer to a size below 1/0 awg with parallel conductors.
 PageMessage ParallelSizeMessage();
 
+// The smallest size that may run in parallel sets.
 inline constexpr int kSmallestParallelSizeRow = kRow1_0Awg;

@@ -1,6 +1,7 @@
 #include "voltage_drop/wire_size_search.h"
 
 #include "voltage_drop/drop_formulas.h"
+#include "voltage_drop/input_rules.h"
 #include "voltage_drop/voltage_drop_text.h"
 
 #include <vector>
@@ -10,7 +11,6 @@ namespace {
 constexpr int kCopperStartRow = kRow14Awg;
 constexpr int kAluminumStartRow = kRow12Awg;
 constexpr int kLargestSingleOnlyRow = kRow1Awg; // larger sizes may run in parallel
-constexpr int kFirstParallelRow = kRow1_0Awg;
 constexpr int kSetLoopLimit = 11; // the set loop tries up to 11 sets; 1 to 10 have a slot
 
 class Search
@@ -74,7 +74,7 @@ std::optional<PageMessage> Search::run()
         }
         ++sets();
         previousAccepted = m_state.SizeIndex;
-        m_state.SizeIndex = kFirstParallelRow;
+        m_state.SizeIndex = kSmallestParallelSizeRow;
     }
     finish();
     return std::nullopt;
@@ -111,7 +111,7 @@ bool Search::findSizeForSets()
             m_display.hide(slot);
         if (!addSet())
             return false;
-        m_state.SizeIndex = kFirstParallelRow;
+        m_state.SizeIndex = kSmallestParallelSizeRow;
     }
 }
 
@@ -125,7 +125,7 @@ bool Search::findCarryingSize()
         if (m_state.SizeIndex == kRowPastTable) {
             if (!addSet())
                 return false;
-            m_state.SizeIndex = kFirstParallelRow;
+            m_state.SizeIndex = kSmallestParallelSizeRow;
         }
     }
     return true;
