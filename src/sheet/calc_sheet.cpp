@@ -112,16 +112,24 @@ void CalcSheet::appendPlainText(const QString& text)
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     QString paragraphs = text;
     paragraphs.replace(lineBreak, QStringLiteral("\n"));
-    QTextCursor end(m_document->document());
-    end.movePosition(QTextCursor::End);
+    QTextCursor end = insertionPointAtEnd();
     end.insertText(paragraphs, end.charFormat());
+    m_document->setTextCursor(end);
 }
 
 void CalcSheet::appendFragment(const QTextDocumentFragment& fragment)
 {
-    QTextCursor end(m_document->document());
-    end.movePosition(QTextCursor::End);
+    QTextCursor end = insertionPointAtEnd();
     end.insertFragment(fragment);
+    m_document->setTextCursor(end);
+}
+
+// A report goes where the sheet's own insertion point is put: at the end, the selection
+// given up, so that the user's next key and the next print follow the report.
+QTextCursor CalcSheet::insertionPointAtEnd()
+{
+    m_document->moveCursor(QTextCursor::End);
+    return m_document->textCursor();
 }
 
 void CalcSheet::PrintSheet()

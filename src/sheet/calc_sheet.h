@@ -3,6 +3,7 @@
 // Calc_Sheet, the Calculation Results Sheet: one editable rich-text record to which the
 // calculators append their reports, and from which the user prints.
 
+#include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QWidget>
 
@@ -42,6 +43,7 @@ protected:
 private:
     void appendPlainText(const QString& text);
     void appendFragment(const QTextDocumentFragment& fragment);
+    QTextCursor insertionPointAtEnd();
     void layOut();
 
     QTextEdit* m_document = nullptr;

@@ -28,6 +28,8 @@ private slots:
     void reportsAccumulateInOrder();
     void voltageDropReportCarriesResultsAndNotes();
     void userTextStaysPlain();
+    void reportMovesTheInsertionPoint_data();
+    void reportMovesTheInsertionPoint();
     void closeDiscardsTheSheet();
     void resizeLaysOutTheWindow();
     void printsTheWholeDocument();
@@ -147,6 +149,44 @@ void CalcSheetTest::userTextStaysPlain()
     m_windows->showCalcSheet()->printRTF(
         QStringLiteral("Wire Size:           <b>4/0</b> &amp;"), QStringLiteral("short"));
     QVERIFY(text().endsWith(QStringLiteral("Wire Size:           <b>4/0</b> &amp;")));
+}
+
+void CalcSheetTest::reportMovesTheInsertionPoint_data()
+{
+    QTest::addColumn<bool>("selectLine"); // a line selected, or the caret at the top
+
+    QTest::newRow("a line selected") << true;
+    QTest::newRow("the caret at the top") << false;
+}
+
+void CalcSheetTest::reportMovesTheInsertionPoint()
+{
+    QFETCH(bool, selectLine);
+    CalcSheet* calcSheet = m_windows->showCalcSheet();
+    QTextEdit* document = calcSheet->document();
+    calcSheet->printRTF(QStringLiteral("First report"), QStringLiteral("short"));
+    QTextCursor cursor = document->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    if (selectLine) {
+        cursor.movePosition(QTextCursor::End);
+        cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    }
+    document->setTextCursor(cursor);
+
+    QTextDocument results;
+    results.setPlainText(QStringLiteral("Percent Volts Drop   =  1.80 %"));
+    calcSheet->setVoltageDropResults([&results] { return QTextDocumentFragment(&results); });
+    calcSheet->printRTF(QStringLiteral("Header\r\n"), QStringLiteral("VD"));
+
+    // Nothing is left selected, so Print Sheet prints the whole sheet, and the next key
+    // lands after the notes.
+    QVERIFY(!document->textCursor().hasSelection());
+    QCOMPARE(document->textCursor().position(), document->document()->characterCount() - 1);
+    document->setFocus();
+    QTest::keyClicks(document, QStringLiteral("Q"));
+    QVERIFY2(
+        text().endsWith(QStringLiteral("more than 3 wires per conduit.Q")), qPrintable(text()));
+    QVERIFY(text().contains(QStringLiteral("First report")));
 }
 
 void CalcSheetTest::closeDiscardsTheSheet()
