@@ -11,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QScreen>
-#include <QTextEdit>
 
 ProgramWindows::ProgramWindows(VoltageDropSettings& settings)
     : m_settings(settings)
@@ -45,7 +44,7 @@ CalcSheet* ProgramWindows::showCalcSheet()
             [this] { showMainWindow(); });
         m_calcSheet->setVoltageDropResults([this] {
             return m_mainWindow
-                ? QTextDocumentFragment(m_mainWindow->voltageDropPage()->resultsBox()->document())
+                ? QTextDocumentFragment::fromHtml(m_mainWindow->voltageDropPage()->resultsContent())
                 : QTextDocumentFragment();
         });
         placeBesideMainWindow(m_calcSheet);

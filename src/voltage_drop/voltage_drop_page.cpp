@@ -360,7 +360,7 @@ void VoltageDropPage::play(const std::vector<DisplayOperation>& operations)
             break;
         case Kind::Record:
             m_history->setCaption(operation.Slot, ui::fromStd(operation.Text));
-            m_history->setContent(operation.Slot, m_ui.results->toHtml());
+            m_history->setContent(operation.Slot, resultsContent());
             m_history->setInUse(operation.Slot, true);
             break;
         case Kind::Hide:
@@ -371,6 +371,11 @@ void VoltageDropPage::play(const std::vector<DisplayOperation>& operations)
             break;
         }
     }
+}
+
+QString VoltageDropPage::resultsContent() const
+{
+    return m_ui.results->toHtml();
 }
 
 bool VoltageDropPage::isDirectCurrent() const

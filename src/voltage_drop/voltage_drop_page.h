@@ -32,8 +32,13 @@ public:
     void selectDefaultWireSize();
     void setCalcSheetEnabled(bool enabled);
 
-    // txtboxResults: the result shown, which the calculation sheet copies.
+    // txtboxResults: the result shown.
     QTextEdit* resultsBox() const { return m_ui.results; }
+    // The result box's complete rich-text content, its own font included, as a history
+    // slot stores it and the calculation sheet copies it. A result put into the box as
+    // plain text carries no font of its own; without the box's, it would take the font of
+    // wherever it is copied to.
+    QString resultsContent() const;
     // The page's last control in the keyboard's order.
     QWidget* lastTabStop() const;
 

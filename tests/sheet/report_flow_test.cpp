@@ -6,9 +6,12 @@
 #include "test_main.h"
 #include "user_actions.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextEdit>
 
 // The Print buttons of the calculator pages, through to the results sheet.
@@ -21,6 +24,7 @@ private slots:
     void faultReportGoesToTheSheet();
     void voltageDropReportGoesToTheSheet();
     void showTavilonClearsTheShownResult();
+    void everyVoltageDropResultKeepsTheBoxFont();
 
 private:
     // The main window's controls. A missing one fails the test at the line that asked for it.
@@ -149,6 +153,33 @@ void ReportFlowTest::showTavilonClearsTheShownResult()
     QTRY_VERIFY(results()->toPlainText().isEmpty());
     QVERIFY(button("btnCalc_Sheet")->isEnabled());
     QVERIFY(sheet->isVisible());
+}
+
+void ReportFlowTest::everyVoltageDropResultKeepsTheBoxFont()
+{
+    // A searched size, then the same size chosen: the result box shows the second as plain
+    // text, the first through a history slot. Both reach the sheet in the box's font.
+    QVERIFY(calculateVoltageDrop());
+    QTest::mouseClick(button("btnCalc_Sheet"), Qt::LeftButton);
+    MainWindow* window = m_windows->mainWindow();
+    QVERIFY(testsupport::activate(window));
+    QVERIFY(testsupport::clickOnMark(
+        testsupport::findControl<QRadioButton>(window, QStringLiteral("VD_CALC(0)"))));
+    QVERIFY(testsupport::chooseFromList(
+        testsupport::findControl<QComboBox>(window, QStringLiteral("cbWireSize")),
+        QStringLiteral("     3 awg")));
+    QTest::mouseClick(button("btnCalculate"), Qt::LeftButton);
+    QVERIFY(results()->toPlainText().startsWith(QStringLiteral("Percent Volts Drop   =  1.80 %")));
+    QTest::mouseClick(button("btnCalc_Sheet"), Qt::LeftButton);
+
+    const QFontInfo boxFont(results()->font());
+    QList<qreal> resultSizes;
+    for (QTextBlock block = m_windows->calcSheet()->document()->document()->begin();
+         block.isValid(); block = block.next()) {
+        if (block.text().startsWith(QStringLiteral("Wire Voltage Drop")))
+            resultSizes << QFontInfo(block.begin().fragment().charFormat().font()).pointSizeF();
+    }
+    QCOMPARE(resultSizes, QList<qreal>({boxFont.pointSizeF(), boxFont.pointSizeF()}));
 }
 
 TAVILON_WIDGET_TEST_MAIN(ReportFlowTest)
