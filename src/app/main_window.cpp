@@ -14,6 +14,7 @@
 #include "voltage_drop/voltage_drop_page.h"
 
 #include <QAbstractButton>
+#include <QMouseEvent>
 #include <QSvgWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -62,10 +63,11 @@ MainWindow::MainWindow(VoltageDropSettings& settings, QWidget* parent)
     m_logo->hide();
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
-    connect(m_tabs->tabBar(), &QTabBar::tabBarDoubleClicked, this, [this] {
-        if (m_tabs->currentIndex() == VoltageDropTab)
-            m_voltageDrop->focusLoad();
-    });
+    // A double click on a tab's caption is the tab bar's own; one anywhere else that no
+    // control takes reaches the tab control.
+    connect(m_tabs->tabBar(), &QTabBar::tabBarDoubleClicked, this,
+        &MainWindow::tabControlDoubleClicked);
+    m_tabs->installEventFilter(this);
     connect(m_introduction, &IntroductionPage::aboutRequested, this, &MainWindow::showAbout);
     connect(m_introduction, &IntroductionPage::exitRequested, this, &QWidget::close);
     connect(new ui::ActivationWatcher(this), &ui::ActivationWatcher::activated, this,
@@ -79,6 +81,31 @@ void MainWindow::showAbout()
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_tabs && event->type() == QEvent::MouseButtonDblClick) {
+        const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
+        const QWidget* under = m_tabs->childAt(position);
+        if (!under || isTabControlBackground(under))
+            tabControlDoubleClicked();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::isTabControlBackground(const QWidget* widget) const
+{
+    if (widget == m_tabs->tabBar() || widget == m_tabs->currentWidget())
+        return true;
+    // The pages sit on a stack of the tab control's own.
+    return widget->parentWidget() == m_tabs && widget->isAncestorOf(m_tabs->currentWidget());
+}
+
+void MainWindow::tabControlDoubleClicked()
+{
+    if (m_tabs->currentIndex() == VoltageDropTab)
+        m_voltageDrop->focusLoad();
 }
 
 void MainWindow::pageChanged(int index)

@@ -38,8 +38,15 @@ public:
     // Shows the About window, creating it if it is not open.
     void showAbout();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void pageChanged(int index);
+    void tabControlDoubleClicked();
+    // True where the tab control shows through: the tab strip and the strip beside it, a
+    // page's own background. Frames, labels and pictures are controls of their own.
+    bool isTabControlBackground(const QWidget* widget) const;
     void activate();
 
     VoltageDropSettings& m_settings;

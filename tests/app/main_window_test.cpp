@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -37,6 +38,8 @@ private slots:
     void aboutIsModelessAndClosesWithOk();
     void aboutClosesWithEscape();
     void exitClosesTheWindow();
+    void doubleClickOnTheTabControl_data();
+    void doubleClickOnTheTabControl();
 
 private:
     [[nodiscard]] bool showWindow();
@@ -302,6 +305,57 @@ void MainWindowTest::exitClosesTheWindow()
     QVERIFY(showWindow());
     QTest::mouseClick(button("cmdExit(1)"), Qt::LeftButton);
     QTRY_VERIFY(m_window.isNull());
+}
+
+void MainWindowTest::doubleClickOnTheTabControl_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<bool>("focusesLoad");
+
+    QTest::newRow("a tab's caption") << "caption" << true;
+    QTest::newRow("the strip beside the tabs") << "strip" << true;
+    QTest::newRow("the page's background") << "page" << true;
+    QTest::newRow("a label is a control") << "label" << false;
+}
+
+void MainWindowTest::doubleClickOnTheTabControl()
+{
+    QFETCH(QString, where);
+    QFETCH(bool, focusesLoad);
+    QVERIFY(showWindow());
+    const int page = MainWindow::VoltageDropTab;
+    tabs()->setCurrentIndex(page);
+    auto* length = testsupport::findControl<QLineEdit>(m_window, QStringLiteral("txtLength"));
+    length->setFocus();
+
+    // The point in the window, and the deepest widget there, which the window system
+    // gives the click to.
+    QTabBar* bar = tabs()->tabBar();
+    QWidget* shown = tabs()->currentWidget();
+    QPoint point;
+    if (where == QLatin1String("caption")) {
+        point = bar->mapTo(m_window, bar->tabRect(page).center());
+    } else if (where == QLatin1String("strip")) {
+        point = bar->mapTo(m_window, QPoint(bar->width() + 20, bar->height() / 2));
+    } else if (where == QLatin1String("label")) {
+        QWidget* label = testsupport::findControl(m_window, QStringLiteral("Label4"));
+        point = label->mapTo(m_window, label->rect().center());
+    } else {
+        // Search the page for a point that no control covers.
+        for (int y = 4; y < shown->height() && point.isNull(); y += 4) {
+            for (int x = 4; x < shown->width() && point.isNull(); x += 4) {
+                if (!shown->childAt(x, y))
+                    point = shown->mapTo(m_window, QPoint(x, y));
+            }
+        }
+        QVERIFY(!point.isNull());
+    }
+    QWidget* target = m_window->childAt(point);
+    QVERIFY(target);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, target->mapFrom(m_window, point));
+    QCOMPARE(tabs()->currentIndex(), page);
+    auto* load = testsupport::findControl<QLineEdit>(m_window, QStringLiteral("txtLoad"));
+    QCOMPARE(load->hasFocus(), focusesLoad);
 }
 
 TAVILON_WIDGET_TEST_MAIN(MainWindowTest)
