@@ -210,12 +210,13 @@ QString ampacityTable()
     return table(rows);
 }
 
+// Qt ends every table with an empty paragraph of its own: that one paragraph is what
+// separates the tables.
 QString document(const QStringList& tables)
 {
-    static const QString emptyParagraph = QStringLiteral("<p><br /></p>");
     return QStringLiteral(
         "<html><body style=\"font-family: Arial; font-size: 10pt;\">%1</body></html>")
-        .arg(tables.join(emptyParagraph));
+        .arg(tables.join(QString()));
 }
 
 } // namespace

@@ -17,6 +17,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -252,6 +254,18 @@ void MainWindowTest::designDocumentsHoldTheTables()
         tables += document(i)->toHtml().count(QStringLiteral("<table"));
     QCOMPARE(tables, 5);
     QVERIFY(document(2)->isReadOnly());
+
+    // One empty paragraph between two tables, and nothing else.
+    for (int i = 0; i < 2; ++i) {
+        QStringList between; // the paragraphs after each table
+        for (auto it = document(i)->document()->rootFrame()->begin(); !it.atEnd(); ++it) {
+            if (qobject_cast<QTextTable*>(it.currentFrame()))
+                between << QString();
+            else if (!between.isEmpty() && it.currentBlock().isValid())
+                between.last() += QLatin1Char('[') + it.currentBlock().text() + QLatin1Char(']');
+        }
+        QCOMPARE(between.first(), QStringLiteral("[]"));
+    }
 }
 
 void MainWindowTest::aboutIsModelessAndClosesWithOk()
