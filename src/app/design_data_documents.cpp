@@ -8,7 +8,7 @@ namespace {
 
 using Row = std::initializer_list<const char*>;
 
-// A current table keyed by a rating, with three voltage columns.
+// A current table keyed by a rating, with a column for each voltage.
 struct CurrentTable
 {
     const char* title;
@@ -100,8 +100,26 @@ const CurrentTable kThreePhaseMotors {"THREE-PHASE MOTORS", "HP", "FULL LOAD AMP
         {"200", "528.0", "480", "240"},
     }};
 
-// Single-phase motors from 3 HP up have no 115 V rating.
+// NEC Table 430.248.
 const CurrentTable kSinglePhaseMotors {"SINGLE-PHASE MOTORS", "HP", "FULL LOAD AMPERES",
+    {"115 V", "200 V", "208 V", "230 V"},
+    {
+        {"1/6", "4.4", "2.5", "2.4", "2.2"},
+        {"1/4", "5.8", "3.3", "3.2", "2.9"},
+        {"1/3", "7.2", "4.1", "4.0", "3.6"},
+        {"1/2", "9.8", "5.6", "5.4", "4.9"},
+        {"3/4", "13.8", "7.9", "7.6", "6.9"},
+        {"1", "16", "9.2", "8.8", "8.0"},
+        {"1-1/2", "20", "11.5", "11.0", "10"},
+        {"2", "24", "13.8", "13.2", "12"},
+        {"3", "34", "19.6", "18.7", "17"},
+        {"5", "56", "32.2", "30.8", "28"},
+        {"7-1/2", "80", "46.0", "44.0", "40"},
+        {"10", "100", "57.5", "55.0", "50"},
+    }};
+
+// Two-phase, four-wire motors (NEC Table 430.249); from 3 HP up there is no 115 V rating.
+const CurrentTable kTwoPhaseMotors {"TWO-PHASE MOTORS", "HP", "FULL LOAD AMPERES",
     {"115 V", "230 V", "460 V"},
     {
         {"1/2", "4", "2", "1"},
@@ -187,10 +205,13 @@ QString table(const QString& rows)
 
 QString currentTable(const CurrentTable& data)
 {
-    QString rows = row({cell(data.title, true, 4)});
-    rows += row({cell(data.keyHeading, true), cell(data.valueHeading, true, 3)});
-    rows += row({cell("", true), cell(data.voltages.begin()[0], true),
-        cell(data.voltages.begin()[1], true), cell(data.voltages.begin()[2], true)});
+    const int voltages = static_cast<int>(data.voltages.size());
+    QString rows = row({cell(data.title, true, 1 + voltages)});
+    rows += row({cell(data.keyHeading, true), cell(data.valueHeading, true, voltages)});
+    QString voltageRow = cell("", true);
+    for (const char* voltage : data.voltages)
+        voltageRow += cell(voltage, true);
+    rows += row({voltageRow});
     for (const Row& values : data.rows)
         rows += row(values);
     return table(rows);
@@ -228,7 +249,8 @@ QString designDocumentHtml(DesignDocument which)
         return document(
             {currentTable(kThreePhaseTransformers), currentTable(kSinglePhaseTransformers)});
     case DesignDocument::Motors:
-        return document({currentTable(kThreePhaseMotors), currentTable(kSinglePhaseMotors)});
+        return document({currentTable(kThreePhaseMotors), currentTable(kSinglePhaseMotors),
+            currentTable(kTwoPhaseMotors)});
     case DesignDocument::WireAmpacities:
         return document({ampacityTable()});
     }

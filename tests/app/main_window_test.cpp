@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QTextFrame>
 #include <QTextTable>
@@ -37,6 +38,8 @@ private slots:
     void designDataShowsOneDocument_data();
     void designDataShowsOneDocument();
     void designDocumentsHoldTheTables();
+    void motorTables_data();
+    void motorTables();
     void aboutIsModelessAndClosesWithOk();
     void aboutClosesWithEscape();
     void exitClosesTheWindow();
@@ -239,20 +242,16 @@ void MainWindowTest::designDocumentsHoldTheTables()
     for (const char* text : {"THREE-PHASE TRANSFORMERS", "SINGLE-PHASE TRANSFORMERS", "KVA",
              "AMPERES", "37-1/2", "112-1/2", "25.0", "8320", "2775"})
         QVERIFY2(transformers.contains(QLatin1String(text)), text);
-    const QString motors = document(1)->toPlainText();
-    for (const char* text : {"THREE-PHASE MOTORS", "SINGLE-PHASE MOTORS", "FULL LOAD AMPERES",
-             "115 V", "143.0", "528.0", "416"})
-        QVERIFY2(motors.contains(QLatin1String(text)), text);
     const QString wires = document(2)->toPlainText();
     for (const char* text : {"Three Conductors in Raceway, Cable or Earth", "AMPACITIES", "COOPER",
              "ALUMINUM", "kcmil", "AWG", "20*", "\u2026", "615"})
         QVERIFY2(wires.contains(QString::fromUtf8(text)), text);
 
-    // Two tables in each current document, one in the ampacity document; all ruled.
+    // Two transformer tables, three motor tables, one ampacity table; all ruled.
     int tables = 0;
     for (int i = 0; i < 3; ++i)
         tables += document(i)->toHtml().count(QStringLiteral("<table"));
-    QCOMPARE(tables, 5);
+    QCOMPARE(tables, 6);
     QVERIFY(document(2)->isReadOnly());
 
     // One empty paragraph between two tables, and nothing else.
@@ -266,6 +265,56 @@ void MainWindowTest::designDocumentsHoldTheTables()
         }
         QCOMPARE(between.first(), QStringLiteral("[]"));
     }
+}
+
+void MainWindowTest::motorTables_data()
+{
+    QTest::addColumn<int>("table");
+    QTest::addColumn<int>("row"); // 0 the title, 1 the heading, 2 the voltages, then the ratings
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("span");
+
+    QTest::newRow("three-phase title") << 0 << 0 << 0 << "THREE-PHASE MOTORS" << 4;
+    QTest::newRow("three-phase 1/2 HP at 208 V") << 0 << 3 << 1 << "2.2" << 1;
+    QTest::newRow("three-phase 200 HP at 460 V") << 0 << 23 << 3 << "240" << 1;
+    // Table 430.248: single-phase motors draw far more than two-phase ones.
+    QTest::newRow("single-phase title") << 1 << 0 << 0 << "SINGLE-PHASE MOTORS" << 5;
+    QTest::newRow("single-phase heading") << 1 << 1 << 1 << "FULL LOAD AMPERES" << 4;
+    QTest::newRow("single-phase 200 V") << 1 << 2 << 2 << "200 V" << 1;
+    QTest::newRow("single-phase 1/6 HP at 115 V") << 1 << 3 << 1 << "4.4" << 1;
+    QTest::newRow("single-phase 1 HP at 230 V") << 1 << 8 << 4 << "8.0" << 1;
+    QTest::newRow("single-phase 1-1/2 HP at 208 V") << 1 << 9 << 3 << "11.0" << 1;
+    QTest::newRow("single-phase 10 HP") << 1 << 14 << 0 << "10" << 1;
+    QTest::newRow("single-phase 10 HP at 115 V") << 1 << 14 << 1 << "100" << 1;
+    // Table 430.249, as the table was before it.
+    QTest::newRow("two-phase title") << 2 << 0 << 0 << "TWO-PHASE MOTORS" << 4;
+    QTest::newRow("two-phase 460 V") << 2 << 2 << 3 << "460 V" << 1;
+    QTest::newRow("two-phase 1 HP at 230 V") << 2 << 5 << 2 << "3.2" << 1;
+    QTest::newRow("two-phase 3 HP at 115 V") << 2 << 8 << 1 << "" << 1;
+    QTest::newRow("two-phase 200 HP at 230 V") << 2 << 23 << 2 << "416" << 1;
+}
+
+void MainWindowTest::motorTables()
+{
+    QFETCH(int, table);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(int, span);
+    QVERIFY(showWindow());
+    tabs()->setCurrentIndex(MainWindow::DesignDataTab);
+
+    QList<QTextTable*> tables;
+    for (auto it = document(1)->document()->rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (auto* found = qobject_cast<QTextTable*>(it.currentFrame()))
+            tables << found;
+    }
+    QCOMPARE(tables.size(), 3);
+    const QTextTableCell cell = tables[table]->cellAt(row, column);
+    QVERIFY(cell.isValid());
+    QTEST(cell.firstCursorPosition().block().text(), "text");
+    QCOMPARE(cell.columnSpan(), span);
+    QCOMPARE(tables[table]->columns(), table == 1 ? 5 : 4);
 }
 
 void MainWindowTest::aboutIsModelessAndClosesWithOk()
