@@ -1,5 +1,7 @@
 #include "fault/fault_calculation.h"
 
+#include <cmath>
+
 double TransformerFullLoadAmps(double kva, double volts, bool threePhase)
 {
     return threePhase ? kva * 1000 / (volts * kThreePhaseFactor) : kva * 1000 / volts;
@@ -43,30 +45,57 @@ double EndOfRunFaultAmps(float f, double startAmps)
     return PointToPointMultiplier(f) * startAmps;
 }
 
+namespace {
+
+std::optional<double> finiteOrNone(double value)
+{
+    return std::isfinite(value) ? std::optional(value) : std::nullopt;
+}
+
+// The fault current at the start of the circuit; a transformer's full-load current on
+// the way.
+std::optional<double> sourceFaultAmps(const FaultCalcInputs& in, FaultCalcResult& result)
+{
+    if (in.SourceIsBreaker)
+        return in.AvailableFaultAmps;
+    if (in.InfinitePrimary) {
+        result.FullLoadAmps
+            = finiteOrNone(TransformerFullLoadAmps(in.Kva, in.SecondaryVolts, in.ThreePhase));
+        if (!result.FullLoadAmps)
+            return std::nullopt;
+        return finiteOrNone(InfinitePrimaryFaultAmps(*result.FullLoadAmps, in.PercentZ));
+    }
+    // A known primary: the full-load current stands only with the fault current.
+    const float f = TransformerFFactor(
+        in.AvailableFaultAmps, in.PrimaryVolts, in.PercentZ, in.Kva, in.ThreePhase);
+    const std::optional<double> fla
+        = finiteOrNone(TransformerFullLoadAmps(in.Kva, in.SecondaryVolts, in.ThreePhase));
+    const std::optional<double> source = std::isfinite(f)
+        ? finiteOrNone(
+            SecondaryFaultAmps(in.AvailableFaultAmps, in.PrimaryVolts, in.SecondaryVolts, f))
+        : std::nullopt;
+    if (fla && source)
+        result.FullLoadAmps = fla;
+    return result.FullLoadAmps ? source : std::nullopt;
+}
+
+} // namespace
+
 FaultCalcResult RunFaultCalculation(const FaultCalcInputs& in)
 {
     FaultCalcResult result;
-    if (in.SourceIsBreaker) {
-        result.SourceFaultAmps = in.AvailableFaultAmps;
-    } else if (in.InfinitePrimary) {
-        const double fla = TransformerFullLoadAmps(in.Kva, in.SecondaryVolts, in.ThreePhase);
-        result.FullLoadAmps = fla;
-        result.SourceFaultAmps = InfinitePrimaryFaultAmps(fla, in.PercentZ);
-    } else {
-        const float f = TransformerFFactor(
-            in.AvailableFaultAmps, in.PrimaryVolts, in.PercentZ, in.Kva, in.ThreePhase);
-        result.FullLoadAmps = TransformerFullLoadAmps(in.Kva, in.SecondaryVolts, in.ThreePhase);
-        result.SourceFaultAmps
-            = SecondaryFaultAmps(in.AvailableFaultAmps, in.PrimaryVolts, in.SecondaryVolts, f);
+    result.SourceFaultAmps = sourceFaultAmps(in, result);
+    if (!result.SourceFaultAmps)
+        return result;
+    const double source = *result.SourceFaultAmps;
+    if (!in.ConductorRun) {
+        result.EndOfRunAmps = source;
+        return result;
     }
-
-    if (in.ConductorRun) {
-        const float f = ConductorFFactor(in.LengthFeet, result.SourceFaultAmps,
-            in.ConductorsPerPhase, in.ConductorC, in.SecondaryVolts, in.ThreePhase);
-        result.EndOfRunAmps = EndOfRunFaultAmps(f, result.SourceFaultAmps);
-    } else {
-        result.EndOfRunAmps = result.SourceFaultAmps;
-    }
+    const float f = ConductorFFactor(in.LengthFeet, source, in.ConductorsPerPhase, in.ConductorC,
+        in.SecondaryVolts, in.ThreePhase);
+    if (std::isfinite(f))
+        result.EndOfRunAmps = finiteOrNone(EndOfRunFaultAmps(f, source));
     return result;
 }
 
@@ -78,10 +107,14 @@ FaultCaptions FaultResultCaptions(
     if (result.FullLoadAmps) {
         captions.FullLoad
             = numtext::format(*result.FullLoadAmps, Mask::GroupedOneDecimal, separators) + " FLA";
-        captions.SourceFault
-            = numtext::format(result.SourceFaultAmps, Mask::GroupedWhole, separators) + " ISC";
+        if (result.SourceFaultAmps) {
+            captions.SourceFault
+                = numtext::format(*result.SourceFaultAmps, Mask::GroupedWhole, separators) + " ISC";
+        }
     }
-    captions.EndOfRun
-        = numtext::format(result.EndOfRunAmps, Mask::GroupedWhole, separators) + " Amps";
+    if (result.EndOfRunAmps) {
+        captions.EndOfRun
+            = numtext::format(*result.EndOfRunAmps, Mask::GroupedWhole, separators) + " Amps";
+    }
     return captions;
 }

@@ -53,22 +53,25 @@ struct FaultCalcInputs
     std::int32_t ConductorC = 0;
 };
 
+// A numeric overflow ends the calculation where it happens: what was computed before it
+// is a result, what comes after it is absent. An f beyond single precision is such an
+// overflow; taken as it is, it would make the multiplier 0 and the current nothing.
 struct FaultCalcResult
 {
     std::optional<double> FullLoadAmps; // transformer source only
-    double SourceFaultAmps = 0;
-    double EndOfRunAmps = 0;
+    std::optional<double> SourceFaultAmps;
+    std::optional<double> EndOfRunAmps;
 };
 
 FaultCalcResult RunFaultCalculation(const FaultCalcInputs& inputs);
 
-// The result labels' captions. The transformer captions are absent for a breaker
-// source, whose calculation leaves those labels as they are.
+// The result labels' captions. A caption is absent where its label keeps what it shows:
+// the transformer captions for a breaker source, and every caption past an overflow.
 struct FaultCaptions
 {
     std::optional<std::string> FullLoad; // "1,387.9 FLA"
     std::optional<std::string> SourceFault; // "29,655 ISC"
-    std::string EndOfRun; // "11,244 Amps"
+    std::optional<std::string> EndOfRun; // "11,244 Amps"
 };
 
 FaultCaptions FaultResultCaptions(

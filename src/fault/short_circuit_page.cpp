@@ -121,13 +121,15 @@ void ShortCircuitPage::calculate()
         return;
     }
     const FaultCalcResult result = RunFaultCalculation(reading.Inputs);
-    m_sourceFaultAmps = result.SourceFaultAmps;
+    if (result.SourceFaultAmps)
+        m_sourceFaultAmps = *result.SourceFaultAmps;
     const FaultCaptions captions = FaultResultCaptions(result, separators);
     if (captions.FullLoad)
         ui::setResultText(m_ui.xfmrFla, ui::fromStd(*captions.FullLoad));
     if (captions.SourceFault)
         ui::setResultText(m_ui.xfmrIsc, ui::fromStd(*captions.SourceFault));
-    ui::setResultText(m_ui.fault, ui::fromStd(captions.EndOfRun));
+    if (captions.EndOfRun)
+        ui::setResultText(m_ui.fault, ui::fromStd(*captions.EndOfRun));
 }
 
 void ShortCircuitPage::refuse(FaultField field)

@@ -49,6 +49,7 @@ private slots:
     void knownPrimary();
     void singlePhaseTransformer();
     void breaker();
+    void overflowKeepsTheRunsCaption();
     void numbersInTheUserLocale_data();
     void numbersInTheUserLocale();
     void refusals_data();
@@ -414,6 +415,31 @@ void ShortCircuitPageTest::breaker()
     QVERIFY(calculate());
     QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral(" Amps"));
     QCOMPARE(m_page->SourceFaultAmps(), 0.4);
+}
+
+void ShortCircuitPageTest::overflowKeepsTheRunsCaption()
+{
+    type(edit(QStringLiteral("txtFaultUtility")), QStringLiteral("451"));
+    QVERIFY(calculate());
+    QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("451 Amps"));
+
+    // The largest and smallest values accepted give the run an f beyond single precision
+    // (5.7e38): the calculation ends there, the transformer's captions written.
+    QVERIFY(clickOption(QStringLiteral("opShortType(0)")));
+    type(edit(QStringLiteral("txXfmrVA")), QStringLiteral("1000000000"));
+    type(edit(QStringLiteral("txXfmrZ")), QStringLiteral("0.000001"));
+    type(list(QStringLiteral("cbFaultVoltage"))->lineEdit(), QStringLiteral("0.000001"));
+    QVERIFY(clickOption(QStringLiteral("opPhase(1)")));
+    QVERIFY(option(QStringLiteral("opPhase(1)"))->isChecked());
+    QVERIFY(chooseFromList(list(QStringLiteral("cmbFaultWireSize")), QStringLiteral("   14 awg")));
+    type(edit(QStringLiteral("txtFeet")), QStringLiteral("1000000000"));
+    MessageBoxCatcher catcher;
+    QVERIFY(calculate());
+    QCOMPARE(catcher.count(), 0);
+    QCOMPARE(
+        caption(QStringLiteral("lblXfmrFLA")), QStringLiteral("1,000,000,000,000,000,000. FLA"));
+    QCOMPARE(caption(QStringLiteral("lblFault(0)")), QStringLiteral("451 Amps"));
+    QVERIFY(m_page->SourceFaultAmps() > 1e26);
 }
 
 void ShortCircuitPageTest::numbersInTheUserLocale_data()
