@@ -7,6 +7,7 @@
 #include "sheet/sheet_texts.h"
 #include "ui/date_time_text.h"
 #include "ui/number_locale.h"
+#include "ui/window_placement.h"
 #include "voltage_drop/voltage_drop_page.h"
 
 #include <QCoreApplication>
@@ -65,12 +66,8 @@ void ProgramWindows::placeBesideMainWindow(CalcSheet* sheet) const
 {
     if (!m_mainWindow || !m_mainWindow->isVisible())
         return;
-    const QRect main = m_mainWindow->frameGeometry();
-    const QRect available = m_mainWindow->screen()->availableGeometry();
-    QPoint position(main.right() + 8, main.top());
-    if (position.x() + sheet->width() > available.right())
-        position.setX(std::max(available.left(), available.right() - sheet->width()));
-    sheet->move(position);
+    sheet->move(ui::besideWindow(m_mainWindow->frameGeometry(), m_mainWindow->geometry(),
+        sheet->size(), m_mainWindow->screen()->availableGeometry()));
 }
 
 // A report is stamped when its button is pressed, and written once the sheet is up.
