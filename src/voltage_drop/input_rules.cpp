@@ -13,6 +13,21 @@ std::optional<Circuit> CircuitForVoltage(std::string_view voltsText)
     return std::nullopt;
 }
 
+CircuitSetup SetupForTypedVoltage(const CircuitSetup& before, std::string_view voltsText)
+{
+    if (before.Phases == Circuit::DirectCurrent)
+        return before;
+    switch (CircuitForVoltage(voltsText).value_or(before.Phases)) {
+    case Circuit::DirectCurrent:
+        return {Circuit::DirectCurrent, LoadEntry::TotalVa};
+    case Circuit::SinglePhase:
+        return {Circuit::SinglePhase, before.Load};
+    case Circuit::ThreePhase:
+        break;
+    }
+    return before;
+}
+
 std::string LightingTapNote(
     std::string_view lengthText, int sizeIndex, const numtext::Separators& separators)
 {

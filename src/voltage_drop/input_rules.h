@@ -16,6 +16,23 @@
 // current; any other text implies nothing. Compared exactly, as typed.
 std::optional<Circuit> CircuitForVoltage(std::string_view voltsText);
 
+// The page's circuit choices that a voltage decides: the circuit type, and the load entry
+// that direct current takes with it.
+struct CircuitSetup
+{
+    Circuit Phases = Circuit::ThreePhase;
+    LoadEntry Load = LoadEntry::FullLoadAmps;
+
+    bool operator==(const CircuitSetup&) const = default;
+};
+
+// A typed voltage is judged by its whole text, not key by key: the setup that the setup
+// before the typing began and the text as it now stands give. "48" is direct current
+// with a total load in volt-amperes; "480" after it is the setup from before the typing
+// again. A circuit that was direct current before the typing stays so, as it does for a
+// voltage chosen from the list.
+CircuitSetup SetupForTypedVoltage(const CircuitSetup& before, std::string_view voltsText);
+
 // The caution shown under the inputs for an 18 awg tap over 50 ft or a 16 awg tap over
 // 100 ft; empty otherwise, and for a length that is not a number.
 std::string LightingTapNote(

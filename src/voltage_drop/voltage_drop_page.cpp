@@ -52,9 +52,12 @@ void VoltageDropPage::connectHandlers()
     connect(
         m_ui.powerFactor, &QLineEdit::textChanged, this, &VoltageDropPage::powerFactorTextChanged);
 
-    // A voltage typed or chosen: every keystroke counts.
-    connect(m_ui.volts, &QComboBox::editTextChanged, this, &VoltageDropPage::voltageChanged);
-    connect(m_ui.volts, &ui::ChoiceList::repicked, this, &VoltageDropPage::voltageChanged);
+    // A voltage chosen counts at once; a typed one by its whole text.
+    connect(m_ui.volts, &ui::ChoiceList::textChosen, this, &VoltageDropPage::voltageChosen);
+    connect(m_ui.volts, &ui::ChoiceList::repicked, this, &VoltageDropPage::voltageChosen);
+    connect(m_ui.volts, &ui::ChoiceList::textTyped, this, &VoltageDropPage::voltageTyped);
+    connect(
+        m_ui.volts, &ui::ChoiceList::typingEnded, this, [this] { m_setupBeforeTyping.reset(); });
 
     // A size is chosen from the list, by the user or by program; typing is refused.
     connect(m_ui.wireSize, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -140,7 +143,17 @@ void VoltageDropPage::circuitChosen()
     focusLoad();
 }
 
-void VoltageDropPage::voltageChanged()
+// What an earlier key of the typing switched and the text no longer calls for goes back
+// as it was before the typing.
+void VoltageDropPage::voltageTyped(const QString& text)
+{
+    if (!m_setupBeforeTyping)
+        m_setupBeforeTyping = circuitSetup();
+    setCircuitSetup(SetupForTypedVoltage(*m_setupBeforeTyping, ui::toStd(text)));
+    ClearVoltageDropResults();
+}
+
+void VoltageDropPage::voltageChosen()
 {
     if (!isDirectCurrent()) {
         if (const std::optional<Circuit> implied
@@ -376,6 +389,20 @@ void VoltageDropPage::play(const std::vector<DisplayOperation>& operations)
 QString VoltageDropPage::resultsContent() const
 {
     return m_ui.results->toHtml();
+}
+
+CircuitSetup VoltageDropPage::circuitSetup() const
+{
+    return {static_cast<Circuit>(m_ui.phases->checkedId()),
+        static_cast<LoadEntry>(m_ui.loadKind->checkedId())};
+}
+
+// Each option selected runs its handler: the circuit type shows and hides the controls
+// that go with it, the load entry sets the load box's caption.
+void VoltageDropPage::setCircuitSetup(const CircuitSetup& setup)
+{
+    m_ui.phases->button(static_cast<int>(setup.Phases))->setChecked(true);
+    m_ui.loadKind->button(static_cast<int>(setup.Load))->setChecked(true);
 }
 
 bool VoltageDropPage::isDirectCurrent() const

@@ -5,6 +5,7 @@
 // Its controls are built by VoltageDropForm. The results-history slots belong to the main
 // window; the page fills and shows them.
 
+#include "voltage_drop/input_rules.h"
 #include "voltage_drop/result_display.h"
 #include "voltage_drop/voltage_drop_form.h"
 #include "voltage_drop/voltage_drop_inputs.h"
@@ -12,6 +13,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QTextEdit;
@@ -53,7 +55,8 @@ private:
     void calculationModeChosen(int index);
     void loadKindChosen(int index);
     void circuitChosen();
-    void voltageChanged();
+    void voltageTyped(const QString& text);
+    void voltageChosen();
     void racewayChosen(int index);
     void materialChosen(int index);
     void temperatureChosen(int index);
@@ -76,6 +79,8 @@ private:
     void giveFocusTo(InputBox box);
     void showResultText(const std::string& text);
     void play(const std::vector<DisplayOperation>& operations);
+    CircuitSetup circuitSetup() const;
+    void setCircuitSetup(const CircuitSetup& setup);
     bool isDirectCurrent() const;
     bool isCopper() const;
     VoltageDropInputs readInputs() const;
@@ -83,6 +88,8 @@ private:
     VoltageDropSettings& m_settings;
     VoltageDropState m_state;
     ResultsHistory* m_history;
+    // The circuit choices from before the voltage now being typed.
+    std::optional<CircuitSetup> m_setupBeforeTyping;
 
     VoltageDropForm m_ui;
 };

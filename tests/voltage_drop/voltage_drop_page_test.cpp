@@ -54,7 +54,8 @@ private slots:
     void directCurrentHidesTheAlternatingCurrentChoices();
     void chosenVoltageSetsTheCircuit_data();
     void chosenVoltageSetsTheCircuit();
-    void typedVoltageIsTestedAtEveryKey();
+    void typedVoltageIsJudgedByItsWholeText_data();
+    void typedVoltageIsJudgedByItsWholeText();
     void typedVoltageKeepsTheKeys();
     void smallSizesFollowTheAmpacityRule();
     void powerFactorText();
@@ -451,18 +452,82 @@ void VoltageDropPageTest::chosenVoltageSetsTheCircuit()
     }
 }
 
-void VoltageDropPageTest::typedVoltageIsTestedAtEveryKey()
+void VoltageDropPageTest::typedVoltageIsJudgedByItsWholeText_data()
 {
-    QLineEdit* volts = list(QStringLiteral("cbVolts"))->lineEdit();
-    type(volts, QStringLiteral("120"));
-    QCOMPARE(volts->text(), QStringLiteral("120"));
-    QVERIFY2(option(QStringLiteral("VD_PHASE(2)"))->isChecked(), "12 on the way selects DC");
+    QTest::addColumn<QString>("from"); // the option chosen before the typing
+    QTest::addColumn<QStringList>(
+        "keys"); // "<BS>" is Backspace; "<OUT>" leaves the box and comes back
+    QTest::addColumn<QString>("circuit");
+    QTest::addColumn<QString>("load");
+    QTest::addColumn<QString>("caption");
 
-    QVERIFY(clickOption(QStringLiteral("VD_PHASE(0)")));
-    type(volts, QStringLiteral("277"));
-    QVERIFY(option(QStringLiteral("VD_PHASE(1)"))->isChecked());
-    type(volts, QStringLiteral("2400"));
-    QVERIFY(option(QStringLiteral("VD_PHASE(2)"))->isChecked());
+    const QString threePhase = QStringLiteral("VD_PHASE(0)");
+    const QString singlePhase = QStringLiteral("VD_PHASE(1)");
+    const QString direct = QStringLiteral("VD_PHASE(2)");
+    const QString amps = QStringLiteral("VD_LOAD(2)");
+    const QString total = QStringLiteral("VD_LOAD(1)");
+    const QString perPhase = QStringLiteral("VD_LOAD(0)");
+    QTest::newRow("48") << threePhase << QStringList {"48"} << direct << total << "VA Total Load:";
+    QTest::newRow("480") << threePhase << QStringList {"480"} << threePhase << amps
+                         << "Full Load Amps:";
+    QTest::newRow("120") << threePhase << QStringList {"120"} << singlePhase << amps
+                         << "Full Load Amps:";
+    QTest::newRow("4") << threePhase << QStringList {"4"} << threePhase << amps
+                       << "Full Load Amps:";
+    QTest::newRow("2400 passes through 24")
+        << threePhase << QStringList {"2400"} << threePhase << amps << "Full Load Amps:";
+    QTest::newRow("480, Backspace")
+        << threePhase << QStringList {"480", "<BS>"} << direct << total << "VA Total Load:";
+    QTest::newRow("120, Backspace twice") << threePhase << QStringList {"120", "<BS>", "<BS>"}
+                                          << threePhase << amps << "Full Load Amps:";
+    QTest::newRow("the load entry comes back")
+        << perPhase << QStringList {"480"} << threePhase << perPhase << "VA per Phase:";
+    QTest::newRow("12 from single phase")
+        << singlePhase << QStringList {"12"} << direct << total << "VA Total Load:";
+    QTest::newRow("120 from single phase")
+        << singlePhase << QStringList {"120"} << singlePhase << amps << "Full Load Amps:";
+    QTest::newRow("direct current stays")
+        << direct << QStringList {"480"} << direct << total << "VA Total Load:";
+    // A new run starts from what the last one left.
+    QTest::newRow("48, then 480 in a new run")
+        << threePhase << QStringList {"48", "<OUT>", "480"} << direct << total << "VA Total Load:";
+}
+
+void VoltageDropPageTest::typedVoltageIsJudgedByItsWholeText()
+{
+    QFETCH(QString, from);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, circuit);
+    QFETCH(QString, load);
+
+    QVERIFY(clickOption(from));
+    QComboBox* volts = list(QStringLiteral("cbVolts"));
+    QTest::mouseClick(volts->lineEdit(), Qt::LeftButton);
+    volts->lineEdit()->selectAll();
+    QString typed;
+    for (const QString& key : keys) {
+        if (key == QLatin1String("<BS>")) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+            typed.chop(1);
+        } else if (key == QLatin1String("<OUT>")) {
+            QTest::mouseClick(edit(QStringLiteral("txtLength")), Qt::LeftButton);
+            QTest::mouseClick(volts->lineEdit(), Qt::LeftButton);
+            volts->lineEdit()->selectAll();
+            typed.clear();
+        } else {
+            QTest::keyClicks(QApplication::focusWidget(), key);
+            typed += key;
+        }
+    }
+    QCOMPARE(volts->currentText(), typed);
+    QVERIFY(volts->hasFocus());
+    QVERIFY(option(circuit)->isChecked());
+    QVERIFY(option(load)->isChecked());
+    QTEST(find<QLabel>(QStringLiteral("lblLoad"))->text(), "caption");
+    const bool direct = circuit == QLatin1String("VD_PHASE(2)");
+    QCOMPARE(find(QStringLiteral("FramePF"))->isVisible(), !direct);
+    QCOMPARE(option(QStringLiteral("Conduit(0)"))->isVisible(), !direct);
+    QCOMPARE(option(QStringLiteral("VD_LOAD(0)"))->isVisible(), !direct);
 }
 
 void VoltageDropPageTest::typedVoltageKeepsTheKeys()
@@ -475,7 +540,7 @@ void VoltageDropPageTest::typedVoltageKeepsTheKeys()
     for (const char* key : {"1", "2", "0"})
         QTest::keyClicks(QApplication::focusWidget(), QLatin1String(key));
     QCOMPARE(volts->currentText(), QStringLiteral("120"));
-    QVERIFY(option(QStringLiteral("VD_PHASE(2)"))->isChecked());
+    QVERIFY(option(QStringLiteral("VD_PHASE(1)"))->isChecked());
     QCOMPARE(edit(QStringLiteral("txtLoad"))->text(), QString());
     QVERIFY(volts->hasFocus());
 
