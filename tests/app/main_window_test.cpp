@@ -20,6 +20,7 @@
 #include <QTextEdit>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -43,6 +44,7 @@ private slots:
     void aboutIsModelessAndClosesWithOk();
     void aboutClosesWithEscape();
     void exitClosesTheWindow();
+    void aboutKeepsTheProgramRunningAfterExit();
     void doubleClickOnTheTabControl_data();
     void doubleClickOnTheTabControl();
 
@@ -368,6 +370,27 @@ void MainWindowTest::exitClosesTheWindow()
     QVERIFY(showWindow());
     QTest::mouseClick(button("cmdExit(1)"), Qt::LeftButton);
     QTRY_VERIFY(m_window.isNull());
+}
+
+void MainWindowTest::aboutKeepsTheProgramRunningAfterExit()
+{
+    QVERIFY(showWindow());
+    m_window->showAbout();
+    QPointer<QWidget> about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+
+    // The program runs as long as its event loop does: Exit first, About closed later.
+    bool aboutOutlivedExit = false;
+    QTimer::singleShot(
+        0, this, [this] { QTest::mouseClick(button("cmdExit(1)"), Qt::LeftButton); });
+    QTimer::singleShot(100, this, [&] {
+        aboutOutlivedExit = m_window.isNull() && about && about->isVisible();
+        if (about)
+            about->close();
+    });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // should it never end
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(aboutOutlivedExit);
 }
 
 void MainWindowTest::doubleClickOnTheTabControl_data()

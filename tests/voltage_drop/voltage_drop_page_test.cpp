@@ -1091,6 +1091,8 @@ void VoltageDropPageTest::activationClearsTheResultOnAnyPage()
     QVERIFY(calculate());
     m_window->tabs()->setCurrentIndex(MainWindow::ShortCircuitTab);
     QVERIFY2(slot(1)->isVisible(), "the history lies outside the pages");
+    QLineEdit* feet = edit(QStringLiteral("txtFeet"));
+    feet->setFocus();
 
     m_window->showAbout();
     QWidget* about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
@@ -1100,6 +1102,9 @@ void VoltageDropPageTest::activationClearsTheResultOnAnyPage()
     QTRY_VERIFY(visibleSlots().isEmpty());
     QVERIFY(results()->toPlainText().isEmpty());
     QVERIFY(find<QPushButton>(QStringLiteral("btnCalc_Sheet"))->isEnabled());
+    // Keys typed now go to the box the user left, not to one on a page out of sight.
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(QApplication::focusWidget(), feet);
 }
 
 void VoltageDropPageTest::pageMessagesAreNoActivation()
