@@ -1,5 +1,6 @@
 #include "sheet/sheet_template.h"
 
+#include "sheet/sheet_texts.h"
 #include "ui/twips.h"
 
 #include <QImage>
@@ -59,7 +60,7 @@ void fillSheetTemplate(QTextDocument* document)
     paragraph(QString(77, QLatin1Char('_')), arial(10, false));
     paragraph(QString(), arial(12, false));
     paragraph(QStringLiteral("      "), arial(12, false));
-    paragraph(QStringLiteral("Project Name:"), arial(12, true));
+    paragraph(QString::fromUtf8(kProjectNameLabel), arial(12, true));
     paragraph(QStringLiteral("Equipment No:"), arial(12, true));
     for (int i = 0; i < 4; ++i)
         paragraph(QString(), arial(12, false));

@@ -12,6 +12,10 @@ std::string lineBreaks(int count)
     return breaks;
 }
 
+// A project name's blanks: what a user types with the space bar and the Tab key. The
+// sheet's plain text already shows a no-break space as a space.
+constexpr std::string_view kBlanks = " \t";
+
 } // namespace
 
 const std::string VoltageDropNotes = lineBreaks(6)
@@ -30,4 +34,29 @@ SheetLayout LayoutSheet(int outerWidth, int outerHeight)
 {
     // A window made very low keeps an empty document rather than a negative height.
     return {std::max(0, outerWidth - 360), std::max(0, outerHeight - 2000), outerHeight - 1000};
+}
+
+bool StartsReport(std::string_view paragraph)
+{
+    return paragraph.starts_with(kReportHeading);
+}
+
+std::string ProjectNameOf(std::string_view sheetText)
+{
+    for (std::size_t start = 0; start <= sheetText.size();) {
+        const std::size_t end = std::min(sheetText.find('\n', start), sheetText.size());
+        const std::string_view paragraph = sheetText.substr(start, end - start);
+        if (StartsReport(paragraph))
+            break;
+        if (paragraph.starts_with(kProjectNameLabel)) {
+            std::string_view name = paragraph.substr(kProjectNameLabel.size());
+            const std::size_t first = name.find_first_not_of(kBlanks);
+            if (first == std::string_view::npos)
+                return {};
+            name = name.substr(first, name.find_last_not_of(kBlanks) - first + 1);
+            return std::string(name);
+        }
+        start = end + 1;
+    }
+    return {};
 }

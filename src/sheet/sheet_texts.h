@@ -1,14 +1,22 @@
 #pragma once
 
 // Texts and layout of the Calculation Results Sheet that need no window: the header of
-// a voltage-drop report, the notes that follow its results, and where the sheet's
-// document and buttons go when the window is resized.
+// a voltage-drop report, the notes that follow its results, where the sheet's document
+// and buttons go when the window is resized, and what the printed pages read from the
+// sheet's text.
 
 #include <string>
 #include <string_view>
 
 // Report texts break lines with a carriage return and line feed.
 inline constexpr std::string_view kReportLineBreak = "\r\n";
+
+// Every report begins a paragraph of its own with this heading, as in "Calculation Type:
+// Conduit Fill"; the template has none.
+inline constexpr std::string_view kReportHeading = "Calculation Type:";
+
+// The template's paragraph where the user types the project's name after the label.
+inline constexpr std::string_view kProjectNameLabel = "Project Name:";
 
 extern const std::string VoltageDropNotes;
 
@@ -24,3 +32,12 @@ struct SheetLayout
 
 // For the window's outer width and height in twips.
 SheetLayout LayoutSheet(int outerWidth, int outerHeight);
+
+// True for the paragraph that begins a report.
+bool StartsReport(std::string_view paragraph);
+
+// The name the user typed after "Project Name:" in the template, without the blanks
+// around it; empty when there is none. `sheetText` is the sheet's plain text, one
+// paragraph to a line; the template is what comes before the first report, so a report
+// that quotes the label is not mistaken for it.
+std::string ProjectNameOf(std::string_view sheetText);

@@ -9,6 +9,8 @@ private slots:
     void voltageDropNotes();
     void layout_data();
     void layout();
+    void projectName_data();
+    void projectName();
 };
 
 void SheetTextsTest::voltageDropHeader()
@@ -52,6 +54,45 @@ void SheetTextsTest::layout()
     QTEST(layout.textWidth, "textWidth");
     QTEST(layout.textHeight, "textHeight");
     QTEST(layout.buttonTop, "buttonTop");
+}
+
+void SheetTextsTest::projectName_data()
+{
+    QTest::addColumn<QString>("sheetText");
+    QTest::addColumn<QString>("name");
+
+    // The template as it comes, one paragraph to a line.
+    const QString heading
+        = QStringLiteral("\n\uFFFC\n       Calculation Results and Record Sheet\n\n      \n");
+    QTest::newRow("none typed") << heading + "Project Name:\nEquipment No:\n\n"
+                                << "";
+    QTest::newRow("only blanks") << heading + "Project Name:   \t \nEquipment No:\n"
+                                 << "";
+    QTest::newRow("blanks around, inner ones kept")
+        << heading + "Project Name: \t Riverside Clinic,  Phase 2 \t\nEquipment No: MDP-1"
+        << "Riverside Clinic,  Phase 2";
+    QTest::newRow("typed right after the label") << "Project Name:Depot"
+                                                 << "Depot";
+    // The next paragraph is not the name, however close.
+    QTest::newRow("the name on a line of its own")
+        << heading + "Project Name:\nRiverside Clinic\nEquipment No:"
+        << "";
+    QTest::newRow("the first of two labels") << "Project Name: A\nProject Name: B"
+                                             << "A";
+    QTest::newRow("label moved off the paragraph's start")
+        << heading + "  Project Name: Depot\nEquipment No:"
+        << "";
+    QTest::newRow("label deleted, a report quoting it")
+        << heading + "Equipment No:\nCalculation Type: Conduit Fill\nProject Name: Depot"
+        << "";
+    QTest::newRow("empty sheet") << ""
+                                 << "";
+}
+
+void SheetTextsTest::projectName()
+{
+    QFETCH(QString, sheetText);
+    QTEST(QString::fromStdString(ProjectNameOf(sheetText.toStdString())), "name");
 }
 
 TAVILON_ENGINE_TEST_MAIN(SheetTextsTest)
