@@ -5,8 +5,9 @@ set -eu
 
 # Building and running; fonts-liberation stands in for Arial with the same metrics.
 build="cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation"
-# The tests read printed PDF files back and validate the desktop entry and metainfo.
-tests="poppler-utils desktop-file-utils appstream"
+# The tests read printed PDF files back, look into exported OpenDocument Text files (a zip
+# archive, opened with unzip) and validate the desktop entry and metainfo.
+tests="poppler-utils unzip desktop-file-utils appstream"
 # The format check of the sources (tools/check-format.sh).
 checks="clang-format"
 # The Debian package and its check.
