@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -69,6 +70,9 @@ CalcSheet::CalcSheet(QWidget* parent)
     font.setPointSize(12);
     m_document->document()->setDefaultFont(font);
     fillSheetTemplate(m_document->document());
+    // The template is where the sheet starts: neither a change nor a step to undo.
+    m_document->document()->clearUndoRedoStacks();
+    m_document->document()->setModified(false);
     m_document->moveCursor(QTextCursor::End);
     ui::place(m_document, 120, 600, 9015, 6495);
 
@@ -93,6 +97,11 @@ void CalcSheet::setVoltageDropResults(std::function<QTextDocumentFragment()> res
 
 void CalcSheet::printRTF(const QString& text, const QString& tag)
 {
+    // A report is one step for Undo, and starts a paragraph of its own.
+    QTextCursor report = insertionPointAtEnd();
+    report.beginEditBlock();
+    if (!report.block().text().isEmpty())
+        appendPlainText(QStringLiteral("\n"));
     if (isRichText(text))
         appendFragment(QTextDocumentFragment::fromHtml(text, m_document->document()));
     else
@@ -104,6 +113,7 @@ void CalcSheet::printRTF(const QString& text, const QString& tag)
             appendFragment(m_voltageDropResults());
         appendPlainText(ui::fromStd(VoltageDropNotes));
     }
+    report.endEditBlock();
 }
 
 void CalcSheet::appendPlainText(const QString& text)

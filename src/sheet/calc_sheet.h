@@ -22,9 +22,11 @@ public:
     // Where the voltage-drop results come from when a report is tagged "VD".
     void setVoltageDropResults(std::function<QTextDocumentFragment()> results);
 
-    // Appends a report at the end of the document: rich text (an HTML document) as it is,
-    // anything else as plain text in the character format in effect there. The tag "VD"
-    // then appends the voltage-drop results and their notes.
+    // Appends a report at the end of the document, in a paragraph of its own: rich text
+    // (an HTML document) as it is, anything else as plain text in the character format in
+    // effect there. The tag "VD" then appends the voltage-drop results and their notes.
+    // The sheet's insertion point ends after the report, and Undo takes the report back
+    // as one step.
     void printRTF(const QString& text, const QString& tag);
 
     // Prints the selection, or the whole document when nothing is selected, through the

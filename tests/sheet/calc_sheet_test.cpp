@@ -28,6 +28,7 @@ private slots:
     void reportsAccumulateInOrder();
     void voltageDropReportCarriesResultsAndNotes();
     void userTextStaysPlain();
+    void undoTakesBackOneReportAtATime();
     void reportMovesTheInsertionPoint_data();
     void reportMovesTheInsertionPoint();
     void closeDiscardsTheSheet();
@@ -110,9 +111,14 @@ void CalcSheetTest::reportsAccumulateInOrder()
     sheet()->document()->append(QStringLiteral("typed by the user"));
     sheet()->document()->moveCursor(QTextCursor::Start); // the next report still goes to the end
     m_windows->showCalcSheet()->printRTF(QStringLiteral("Three"), QStringLiteral("short"));
-    // A report starts right where the document ends: the user's line had no line break.
-    QVERIFY2(text().endsWith(QStringLiteral("One\n  two  \n\ntyped by the userThree")),
+    // A report starts a paragraph of its own, also after a line the user left unended.
+    QVERIFY2(text().endsWith(QStringLiteral("One\n  two  \n\ntyped by the user\nThree")),
         qPrintable(text()));
+    // After an empty paragraph, such as the one a report's own last line break leaves, it
+    // takes that paragraph.
+    m_windows->showCalcSheet()->printRTF(QStringLiteral("Four\r\n"), QStringLiteral("short"));
+    m_windows->showCalcSheet()->printRTF(QStringLiteral("Five"), QStringLiteral("short"));
+    QVERIFY2(text().endsWith(QStringLiteral("Three\nFour\nFive")), qPrintable(text()));
 }
 
 void CalcSheetTest::voltageDropReportCarriesResultsAndNotes()
@@ -141,7 +147,7 @@ void CalcSheetTest::voltageDropReportCarriesResultsAndNotes()
 
     // Any other tag adds nothing after the report.
     calcSheet->printRTF(QStringLiteral("Fault"), QStringLiteral("short"));
-    QVERIFY(text().endsWith(QStringLiteral("more than 3 wires per conduit.Fault")));
+    QVERIFY(text().endsWith(QStringLiteral("more than 3 wires per conduit.\nFault")));
 }
 
 void CalcSheetTest::userTextStaysPlain()
@@ -149,6 +155,30 @@ void CalcSheetTest::userTextStaysPlain()
     m_windows->showCalcSheet()->printRTF(
         QStringLiteral("Wire Size:           <b>4/0</b> &amp;"), QStringLiteral("short"));
     QVERIFY(text().endsWith(QStringLiteral("Wire Size:           <b>4/0</b> &amp;")));
+}
+
+void CalcSheetTest::undoTakesBackOneReportAtATime()
+{
+    CalcSheet* calcSheet = m_windows->showCalcSheet();
+    QTextDocument* document = calcSheet->document()->document();
+    const QString sheetTemplate = text();
+    QVERIFY(!document->isModified());
+    QVERIFY(!document->isUndoAvailable());
+
+    QTextDocument results;
+    results.setPlainText(QStringLiteral("Percent Volts Drop   =  1.80 %"));
+    calcSheet->setVoltageDropResults([&results] { return QTextDocumentFragment(&results); });
+    calcSheet->printRTF(QStringLiteral("First\r\n"), QStringLiteral("VD"));
+    const QString afterFirst = text();
+    calcSheet->printRTF(QStringLiteral("Second"), QStringLiteral("VD"));
+    QVERIFY(document->isModified());
+
+    document->undo();
+    QCOMPARE(text(), afterFirst);
+    document->undo();
+    QCOMPARE(text(), sheetTemplate);
+    QVERIFY(!document->isUndoAvailable());
+    QVERIFY(!document->isModified());
 }
 
 void CalcSheetTest::reportMovesTheInsertionPoint_data()

@@ -94,7 +94,7 @@ void ReportFlowTest::faultReportGoesToTheSheet()
     QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
     text = sheetText();
     QCOMPARE(text.count(QStringLiteral("Calculation Type: Short Circuit Current")), 2);
-    QVERIFY(text.contains(QStringLiteral("Example") + report));
+    QVERIFY(text.contains(QStringLiteral("Example\n") + report));
 }
 
 bool ReportFlowTest::calculateVoltageDrop()
