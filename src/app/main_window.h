@@ -34,6 +34,7 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
     VoltageDropPage* voltageDropPage() const { return m_voltageDrop; }
     ShortCircuitPage* shortCircuitPage() const { return m_shortCircuit; }
+    ConduitSizerPage* conduitSizerPage() const { return m_conduitSizer; }
 
     // Shows the About window, creating it if it is not open.
     void showAbout();

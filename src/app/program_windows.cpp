@@ -1,6 +1,8 @@
 #include "app/program_windows.h"
 
 #include "app/main_window.h"
+#include "conduit/conduit_report.h"
+#include "conduit/conduit_sizer_page.h"
 #include "fault/fault_report.h"
 #include "fault/short_circuit_page.h"
 #include "sheet/calc_sheet.h"
@@ -25,6 +27,8 @@ MainWindow* ProgramWindows::showMainWindow()
             m_mainWindow, [this] { sendVoltageDropReport(); });
         QObject::connect(m_mainWindow->shortCircuitPage(), &ShortCircuitPage::printRequested,
             m_mainWindow, [this] { sendFaultReport(); });
+        QObject::connect(m_mainWindow->conduitSizerPage(), &ConduitSizerPage::printRequested,
+            m_mainWindow, [this] { sendConduitReport(); });
     }
     m_mainWindow->show();
     m_mainWindow->raise();
@@ -89,4 +93,15 @@ void ProgramWindows::sendFaultReport()
     const std::string report = BuildFaultReport(
         page->pageState(), page->SourceFaultAmps(), ui::toStd(stamp), ui::localeSeparators());
     sheet->printRTF(ui::fromStd(report), QStringLiteral("short"));
+}
+
+void ProgramWindows::sendConduitReport()
+{
+    const QString stamp = ui::generalDateTimeText(QDateTime::currentDateTime());
+    CalcSheet* sheet = showCalcSheet();
+    if (!m_mainWindow)
+        return;
+    const std::string report
+        = BuildConduitReport(m_mainWindow->conduitSizerPage()->resultCaptions(), ui::toStd(stamp));
+    sheet->printRTF(ui::fromStd(report), QStringLiteral("conduit"));
 }

@@ -29,6 +29,7 @@ public:
     // The Print buttons of the calculator pages: the report goes to the end of the sheet.
     void sendVoltageDropReport();
     void sendFaultReport();
+    void sendConduitReport();
 
 private:
     void placeBesideMainWindow(CalcSheet* sheet) const;

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kInputRowTwips = 480;
@@ -20,6 +22,8 @@ constexpr int kInputRowTwips = 480;
 // number heading fit below the frame's caption.
 constexpr int kFirstRowTwips = 870;
 constexpr int kResultRowTwips = 360;
+// Where the tab control's frame leaves the page.
+constexpr int kPageRightTwips = 8670;
 
 } // namespace
 
@@ -32,6 +36,14 @@ void ConduitSizerForm::setupUi(QWidget* page)
     ui::placeOnPage(reset, 4080, 5760, 1215, 375);
     calculate = ui::button("cmdCalcCondSize", QStringLiteral("Calculate Conduit Size"), page);
     ui::placeOnPage(calculate, 5400, 5760, 2535, 375);
+    print = ui::button("cmdCondPrint", QStringLiteral("Print"), page);
+    print->setToolTip(QStringLiteral("Sends the last result to the Calculation Results Sheet"));
+    ui::placeOnPage(print, 7995, 5760, 615, 375);
+    // A larger font takes the button on towards the page's right edge.
+    print->resize(std::clamp(print->sizeHint().width(), print->width(),
+                      ui::twips(kPageRightTwips) - print->x()),
+        print->height());
+    print->setEnabled(false);
 
     // Tab goes row by row through the wire data (size, number, THHN or THW), then to the
     // buttons.
@@ -40,7 +52,7 @@ void ConduitSizerForm::setupUi(QWidget* page)
         order << sizes[i] << counts[i] << thhn[i] << thw[i];
         ui::keepTabStopOnChoice({thhn[i], thw[i]});
     }
-    order << reset << calculate;
+    order << reset << calculate << print;
     ui::setTabOrder(order);
 }
 

@@ -31,6 +31,7 @@ struct ConduitSizerForm
     QLabel* diameter = nullptr;
     QPushButton* reset = nullptr;
     QPushButton* calculate = nullptr;
+    QPushButton* print = nullptr; // cmdCondPrint: the last result to the results sheet
 
 private:
     void buildWireData(QWidget* page);

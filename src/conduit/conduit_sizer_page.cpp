@@ -17,6 +17,7 @@ ConduitSizerPage::ConduitSizerPage(QWidget* parent)
     m_ui.setupUi(this);
     connect(m_ui.reset, &QPushButton::clicked, this, &ConduitSizerPage::resetData);
     connect(m_ui.calculate, &QPushButton::clicked, this, &ConduitSizerPage::calculateConduitSize);
+    connect(m_ui.print, &QPushButton::clicked, this, &ConduitSizerPage::printRequested);
 }
 
 std::array<ConduitGroup, kConduitGroups> ConduitSizerPage::groups() const
@@ -47,6 +48,18 @@ void ConduitSizerPage::showResult(const ConduitFillResult& result)
     ui::setResultText(m_ui.totalArea, ui::fromStd(result.TotalAreaCaption));
     ui::setResultText(m_ui.diameter, ui::fromStd(result.DiameterCaption));
     ui::setResultText(m_ui.conduitSize, ui::fromStd(result.ConduitSizeCaption));
+    m_ui.print->setEnabled(true);
+}
+
+ConduitResultCaptions ConduitSizerPage::resultCaptions() const
+{
+    ConduitResultCaptions captions;
+    for (int i = 0; i < kConduitGroups; ++i)
+        captions.GroupLines[i] = ui::toStd(m_ui.lines[i]->text());
+    captions.TotalArea = ui::toStd(m_ui.totalArea->text());
+    captions.Diameter = ui::toStd(m_ui.diameter->text());
+    captions.ConduitSize = ui::toStd(m_ui.conduitSize->text());
+    return captions;
 }
 
 void ConduitSizerPage::refuseCount(int group)
@@ -68,4 +81,6 @@ void ConduitSizerPage::resetData()
         thhn->setChecked(true);
     for (QLabel* line : m_ui.lines)
         ui::setResultText(line, QString());
+    // The group lines are gone: nothing to report until the next calculation.
+    m_ui.print->setEnabled(false);
 }

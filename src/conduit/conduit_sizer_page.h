@@ -4,6 +4,7 @@
 // controls are built by ConduitSizerForm; the page runs their handlers.
 
 #include "conduit/conduit_fill.h"
+#include "conduit/conduit_report.h"
 #include "conduit/conduit_sizer_form.h"
 
 #include <QWidget>
@@ -21,6 +22,13 @@ public:
     // "Reset Data": the inputs and the group lines return to their opening state; the
     // total, the diameter and the size keep the last result.
     void resetData();
+
+    // What the page shows of its last result, for the results sheet.
+    ConduitResultCaptions resultCaptions() const;
+
+signals:
+    // The Print button (cmdCondPrint) was pressed.
+    void printRequested();
 
 private:
     std::array<ConduitGroup, kConduitGroups> groups() const;

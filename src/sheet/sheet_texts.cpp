@@ -1,16 +1,10 @@
 #include "sheet/sheet_texts.h"
 
+#include "app/report_text.h"
+
 #include <algorithm>
 
 namespace {
-
-std::string lineBreaks(int count)
-{
-    std::string breaks;
-    for (int i = 0; i < count; ++i)
-        breaks += kReportLineBreak;
-    return breaks;
-}
 
 // A project name's blanks: what a user types with the space bar and the Tab key. The
 // sheet's plain text already shows a no-break space as a space.
@@ -18,16 +12,16 @@ constexpr std::string_view kBlanks = " \t";
 
 } // namespace
 
-const std::string VoltageDropNotes = lineBreaks(6)
-    + "Calculations Methods per NEC Table 8 and Table 9 impedance data." + lineBreaks(1)
-    + "Ampacity of wire per Table 310-16," + lineBreaks(1)
-    + "Three Conductors in Raceway or Cable or Air" + lineBreaks(2)
+const std::string VoltageDropNotes = ReportLineBreaks(6)
+    + "Calculations Methods per NEC Table 8 and Table 9 impedance data." + ReportLineBreaks(1)
+    + "Ampacity of wire per Table 310-16," + ReportLineBreaks(1)
+    + "Three Conductors in Raceway or Cable or Air" + ReportLineBreaks(2)
     + "Note: Apply ampacity correction factors for more than 3 wires per conduit.";
 
 std::string BuildVoltageDropHeader(std::string_view dateTimeText)
 {
-    return "Calculation Type: Circuit Voltage Drop" + lineBreaks(2) + std::string(dateTimeText)
-        + lineBreaks(4);
+    return "Calculation Type: Circuit Voltage Drop" + ReportLineBreaks(2)
+        + std::string(dateTimeText) + ReportLineBreaks(4);
 }
 
 SheetLayout LayoutSheet(int outerWidth, int outerHeight)

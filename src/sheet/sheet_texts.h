@@ -8,9 +8,6 @@
 #include <string>
 #include <string_view>
 
-// Report texts break lines with a carriage return and line feed.
-inline constexpr std::string_view kReportLineBreak = "\r\n";
-
 // Every report begins a paragraph of its own with this heading, as in "Calculation Type:
 // Conduit Fill"; the template has none.
 inline constexpr std::string_view kReportHeading = "Calculation Type:";

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 
 class ConduitSizerPageTest : public QObject
 {
@@ -25,6 +26,7 @@ private slots:
     void sizeLineSaysWhenNothingFits();
     void linesOfEmptiedGroupsVanish();
     void resetRestoresInputsAndKeepsSummary();
+    void printFollowsTheResult();
     void refusesAnInvalidCount_data();
     void refusesAnInvalidCount();
 
@@ -355,6 +357,33 @@ void ConduitSizerPageTest::resetRestoresInputsAndKeepsSummary()
     QCOMPARE(text("lblTotalArea"), total);
     QCOMPARE(text("lblDiameter"), diameter);
     QCOMPARE(text("Label12"), conduit);
+}
+
+void ConduitSizerPageTest::printFollowsTheResult()
+{
+    auto* print = control<QPushButton>(QStringLiteral("cmdCondPrint"));
+    QCOMPARE(print->text(), QStringLiteral("Print"));
+    QCOMPARE(print->geometry().topLeft(), QPoint(533, 360)); // 7995, 5760 twips less the tabs
+    QVERIFY(!print->isEnabled());
+    QSignalSpy printed(m_page.data(), &ConduitSizerPage::printRequested);
+
+    QVERIFY(choose(0, QStringLiteral("   12 awg")));
+    typeCount(0, QStringLiteral("3"));
+    click("cmdCalcCondSize");
+    QVERIFY(print->isEnabled());
+    // After the calculate button in the keyboard's order.
+    QCOMPARE(control<QPushButton>(QStringLiteral("cmdCalcCondSize"))->nextInFocusChain(), print);
+    click("cmdCondPrint");
+    QCOMPARE(printed.count(), 1);
+    const ConduitResultCaptions captions = m_page->resultCaptions();
+    QCOMPARE(QString::fromStdString(captions.GroupLines[0]), line(0)->text());
+    QVERIFY(!captions.GroupLines[0].empty());
+    QCOMPARE(QString::fromStdString(captions.ConduitSize), text("Label12"));
+
+    click("cmdReset");
+    QVERIFY(!print->isEnabled());
+    click("cmdCalcCondSize");
+    QVERIFY(print->isEnabled());
 }
 
 void ConduitSizerPageTest::refusesAnInvalidCount_data()

@@ -24,6 +24,7 @@ private slots:
     void cleanup();
     void faultReportGoesToTheSheet();
     void voltageDropReportGoesToTheSheet();
+    void conduitReportGoesToTheSheet();
     void showTavilonClearsTheShownResult();
     void showTavilonOpensTheMainWindowAgainAfterExit();
     void everyVoltageDropResultKeepsTheBoxFont();
@@ -141,6 +142,34 @@ void ReportFlowTest::voltageDropReportGoesToTheSheet()
         "Three Conductors in Raceway or Cable or Air\n\n"
         "Note: Apply ampacity correction factors for more than 3 wires per conduit.");
     QVERIFY2(text.endsWith(resultAndNotes), qPrintable(text));
+}
+
+void ReportFlowTest::conduitReportGoesToTheSheet()
+{
+    MainWindow* window = m_windows->mainWindow();
+    window->tabs()->setCurrentIndex(MainWindow::ConduitSizerTab);
+    QVERIFY(testsupport::chooseFromList(
+        testsupport::findControl<QComboBox>(window, QStringLiteral("cbCondWireSize(1)")),
+        QStringLiteral("   12 awg")));
+    auto* count
+        = testsupport::findControl<QLineEdit>(window, QStringLiteral("txCondWireNumber(1)"));
+    count->selectAll();
+    QTest::keyClicks(count, QStringLiteral("3"));
+    QTest::mouseClick(button("cmdCalcCondSize"), Qt::LeftButton);
+    QTest::mouseClick(button("cmdCondPrint"), Qt::LeftButton);
+    QVERIFY(m_windows->calcSheet());
+
+    // Group 2 only: 3 x 0.0133 in2 of 12 awg THHN.
+    const QString text = sheetText();
+    QVERIFY2(
+        text.contains(QStringLiteral("Equipment No:\n\n\n\nCalculation Type: Conduit Fill\n\n")),
+        qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("\n\n\nGroup 2:  ")), qPrintable(text));
+    QVERIFY(!text.contains(QStringLiteral("Group 1:")));
+    QVERIFY2(
+        text.contains(QStringLiteral("\n\nConduit Size = 1/2 inch\n\n\n\n\n\nConduit fill held")),
+        qPrintable(text));
+    QVERIFY(text.endsWith(QStringLiteral("for THHN and THW insulation.")));
 }
 
 void ReportFlowTest::showTavilonClearsTheShownResult()
