@@ -6,6 +6,7 @@
 #include "ui/date_time_text.h"
 #include "user_actions.h"
 
+#include <QMenuBar>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -237,11 +238,18 @@ void CalcSheetTest::resizeLaysOutTheWindow()
 {
     CalcSheet* calcSheet = m_windows->showCalcSheet();
     QVERIFY(QTest::qWaitForWindowExposed(calcSheet));
-    // The layout follows the outer size, frame included: 10000 x 8000 twips is 666.67 x
-    // 533.33 pixels; take the nearest whole pixels.
+    // The designed area lies below the menu bar, and the window has grown by it.
+    const QMenuBar* menus = calcSheet->menuBar();
+    QVERIFY(menus->isVisible());
+    const int menuBar = menus->height();
+    QVERIFY(menuBar > 0);
+    QCOMPARE(calcSheet->centralWidget()->geometry(), QRect(0, menuBar, 619, 512));
+
+    // The layout follows the outer size, frame included, less the menu bar: 10000 x 8000
+    // twips is 666.67 x 533.33 pixels; take the nearest whole pixels.
     const QSize frame = calcSheet->frameGeometry().size() - calcSheet->size();
-    calcSheet->resize(QSize(667, 533) - frame);
-    QTRY_COMPARE(calcSheet->frameGeometry().size(), QSize(667, 533));
+    calcSheet->resize(QSize(667, 533 + menuBar) - frame);
+    QTRY_COMPARE(calcSheet->frameGeometry().size(), QSize(667, 533 + menuBar));
     QTextEdit* document = calcSheet->document();
     QCOMPARE(document->geometry(), QRect(8, 40, 643, 400)); // 9645 x 5995 twips
     for (const char* name : {"cmdRudu_Vovor", "cmdExit", "cmdPrint"})
@@ -249,7 +257,7 @@ void CalcSheetTest::resizeLaysOutTheWindow()
             466); // 6995 twips
     QCOMPARE(testsupport::findControl<QPushButton>(calcSheet, QStringLiteral("cmdExit"))->x(), 392);
 
-    calcSheet->resize(QSize(400, 100) - frame);
+    calcSheet->resize(QSize(400, 100 + menuBar) - frame);
     QTRY_COMPARE(document->height(), 0);
     QCOMPARE(testsupport::findControl<QPushButton>(calcSheet, QStringLiteral("cmdPrint"))->y(), 33);
 }
