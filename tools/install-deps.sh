@@ -6,8 +6,9 @@ set -eu
 # Building and running; fonts-liberation stands in for Arial with the same metrics.
 build="cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation"
 # The tests read printed PDF files back, look into exported OpenDocument Text files (a zip
-# archive, opened with unzip) and validate the desktop entry and metainfo.
-tests="poppler-utils unzip desktop-file-utils appstream"
+# archive, opened with unzip) and validate the desktop entry, the metainfo and the sheet
+# file's MIME type.
+tests="poppler-utils unzip desktop-file-utils appstream libxml2-utils shared-mime-info"
 # The format check of the sources (tools/check-format.sh).
 checks="clang-format"
 # The Debian package and its check.
