@@ -282,6 +282,24 @@ std::string format(double value, Mask mask, const Separators& separators, int si
     return {};
 }
 
+std::string formatGrouped(double value, int decimals, const Separators& separators)
+{
+    if (!std::isfinite(value))
+        return {};
+    decimals = std::clamp(decimals, 0, kDoubleDigits);
+    Decimal d = toDecimal(value, kDoubleDigits);
+    roundToDecimals(d, decimals);
+    const std::string sign = d.negative && !d.digits.empty() ? "-" : "";
+    const std::string integer = integerDigits(d);
+    std::string text = sign + (integer.empty() ? "0" : withGroups(integer, separators.group));
+    if (decimals > 0) {
+        std::string fraction = fractionDigits(d);
+        fraction.append(decimals - fraction.size(), '0');
+        text += separators.decimal + fraction;
+    }
+    return text;
+}
+
 std::string formatText(std::string_view text, Mask mask, const Separators& separators)
 {
     const std::optional<double> value = toNumber(text, separators);

@@ -45,6 +45,10 @@ inline constexpr int kSingleDigits = 7;
 std::string format(double value, Mask mask, const Separators& separators = {},
     int significantDigits = kDoubleDigits);
 
+// The integer part in groups of three, then exactly `decimals` digits (0 to 15) after the
+// decimal separator, none for 0: "1,234.56". Rounding as for the masks.
+std::string formatGrouped(double value, int decimals, const Separators& separators = {});
+
 // Applies a mask to the value of a text; a text that is not a number comes back as it is.
 std::string formatText(std::string_view text, Mask mask, const Separators& separators = {});
 

@@ -17,6 +17,8 @@ private slots:
     void toInt16();
     void format_data();
     void format();
+    void formatGrouped_data();
+    void formatGrouped();
     void formatText_data();
     void formatText();
     void generalSingle_data();
@@ -200,6 +202,43 @@ void NumberTextTest::format()
     QFETCH(int, mask);
     QFETCH(QString, expected);
     QCOMPARE(QString::fromStdString(numtext::format(value, static_cast<Mask>(mask))), expected);
+}
+
+void NumberTextTest::formatGrouped_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("us");
+    QTest::addColumn<QString>("german");
+
+    QTest::newRow("whole amperes") << 19941.03 << 0 << "19,941"
+                                   << "19.941";
+    QTest::newRow("rounds to zero shows 0") << 0.4 << 0 << "0"
+                                            << "0";
+    QTest::newRow("area pads") << 0.133 << 4 << "0.1330"
+                               << "0,1330";
+    QTest::newRow("decimal half up") << 2.675 << 2 << "2.68"
+                                     << "2,68";
+    QTest::newRow("carry into a new group") << 999.96 << 1 << "1,000.0"
+                                            << "1.000,0";
+    QTest::newRow("millions") << 1234567.891 << 2 << "1,234,567.89"
+                              << "1.234.567,89";
+    QTest::newRow("negative") << -1234.5 << 0 << "-1,235"
+                              << "-1.235";
+    QTest::newRow("negative to zero") << -0.001 << 2 << "0.00"
+                                      << "0,00";
+    QTest::newRow("not finite") << std::numeric_limits<double>::quiet_NaN() << 2 << ""
+                                << "";
+}
+
+void NumberTextTest::formatGrouped()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(QString, us);
+    QFETCH(QString, german);
+    QCOMPARE(QString::fromStdString(numtext::formatGrouped(value, decimals)), us);
+    QCOMPARE(QString::fromStdString(numtext::formatGrouped(value, decimals, {",", "."})), german);
 }
 
 void NumberTextTest::formatText_data()
