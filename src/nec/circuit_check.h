@@ -1,0 +1,22 @@
+#pragma once
+
+// The circuit check of the current code (NEC 2023): from one circuit's inputs, the
+// overcurrent device, the conductor size and parallel sets with the rule that governs
+// them, the voltage drop, the equipment grounding conductor, the raceway and the fault
+// current at the end, each with its check and its working.
+
+#include "app/number_text.h"
+#include "nec/circuit_inputs.h"
+#include "nec/circuit_result.h"
+
+namespace nec {
+
+// How close two figures may be and still count as equal: the tables and the inputs are
+// decimals, which binary arithmetic carries with an error far below this.
+bool NotBelow(double figure, double needed);
+
+// The input is one ReadCircuitInputs accepted. The numbers of the working follow the
+// separators.
+CircuitResult CheckCircuit(const CircuitInput& input, const numtext::Separators& separators = {});
+
+} // namespace nec
