@@ -213,8 +213,10 @@ private:
             const std::string factorText
                 = basis.AmbientFactor ? factor(*basis.AmbientFactor) : std::string("no factor");
             numbers += "F_ambient = " + factorText;
-            source += basis.Ambient->CelsiusText + " °C, " + degrees(basis.InsulationColumn)
-                + " column: " + factorText;
+            const bool fahrenheit = m_input.AmbientUnit == TemperatureUnit::Fahrenheit;
+            source += basis.Ambient->CelsiusText + " °C"
+                + (fahrenheit ? " (" + basis.Ambient->FahrenheitText + " °F)" : std::string())
+                + ", " + degrees(basis.InsulationColumn) + " column: " + factorText;
         }
         add("Ambient temperature correction",
             "F_ambient: the row of the ambient (between rows, the next higher), the insulation's "

@@ -1,4 +1,4 @@
-// Circuits checked by hand from RULES.md and the tables of src/nec/data. The working of
+// Circuits checked by hand from the rules and tables of src/nec/data. The working of
 // each row is in its comment; figures are compared as the window shows them.
 
 #include "circuit_texts.h"
@@ -358,16 +358,23 @@ void CircuitCheckTest::ambient_data()
     QTest::addColumn<double>("factor");
     QTest::addColumn<int>("conductors");
     QTest::addColumn<double>("adjustment");
+    QTest::addColumn<QString>("source"); // as the working names it
 
     QTest::newRow("104 °F is 40 °C")
-        << QStringList {"ambient unit=°F", "ambient=104"} << "36-40" << 0.91 << 3 << 1.0;
+        << QStringList {"ambient unit=°F", "ambient=104"} << "36-40" << 0.91 << 3 << 1.0
+        << "Table 310.15(B)(1)(1), 36-40 °C (96-104 °F), 90 °C column: 0.91";
     QTest::newRow("86.9 °F is 30.5 °C, the next row up")
-        << QStringList {"ambient unit=°F", "ambient=86.9"} << "31-35" << 0.96 << 3 << 1.0;
+        << QStringList {"ambient unit=°F", "ambient=86.9"} << "31-35" << 0.96 << 3 << 1.0
+        << "Table 310.15(B)(1)(1), 31-35 °C (87-95 °F), 90 °C column: 0.96";
     QTest::newRow("THW reads the 75 °C column")
-        << QStringList {"insulation=THW", "ambient=40"} << "36-40" << 0.88 << 3 << 1.0;
-    QTest::newRow("given count 9") << QStringList {"count=9"} << "26-30" << 1.0 << 9 << 0.70;
+        << QStringList {"insulation=THW", "ambient=40"} << "36-40" << 0.88 << 3 << 1.0
+        << "Table 310.15(B)(1)(1), 36-40 °C, 75 °C column: 0.88";
+    QTest::newRow("given count 9") << QStringList {"count=9"} << "26-30" << 1.0 << 9 << 0.70
+                                   << "Table 310.15(C)(1), 7-9: 70 %";
     QTest::newRow("1-phase 3-wire counts 2")
-        << QStringList {"system=1-phase 3-wire", "voltage=240"} << "26-30" << 1.0 << 2 << 1.0;
+        << QStringList {"system=1-phase 3-wire", "voltage=240"} << "26-30" << 1.0 << 2 << 1.0
+        << "2 current-carrying conductors (1-phase 3-wire, each set in its own raceway): "
+           "F_adjust = 1.00";
 }
 
 void CircuitCheckTest::ambient()
@@ -377,12 +384,14 @@ void CircuitCheckTest::ambient()
     QFETCH(double, factor);
     QFETCH(int, conductors);
     QFETCH(double, adjustment);
+    QFETCH(QString, source);
     const nec::CircuitResult result = check(edits);
     QVERIFY(result.Basis.Ambient);
     QCOMPARE(QString::fromStdString(result.Basis.Ambient->CelsiusText), row);
     QCOMPARE(result.Basis.AmbientFactor.value_or(0), factor);
     QCOMPARE(result.Basis.CurrentCarryingConductors, conductors);
     QCOMPARE(result.Basis.AdjustmentFactor, adjustment);
+    QVERIFY2(workingMentions(result, source), qPrintable(source));
 }
 
 void CircuitCheckTest::groundingConductor_data()
