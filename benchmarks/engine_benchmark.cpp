@@ -4,6 +4,8 @@
 #include "conduit/conduit_fill.h"
 #include "fault/fault_calculation.h"
 #include "fault/fault_inputs.h"
+#include "nec/circuit_check.h"
+#include "nec/fill_inputs.h"
 #include "voltage_drop/voltage_drop_calculation.h"
 
 #include <QTest>
@@ -34,6 +36,8 @@ private slots:
     void worstCaseWireSizeSearch();
     void tenGroupConduitFill();
     void faultCurrentAtEndOfRun();
+    void currentCodeCircuitCheck();
+    void twentyGroupRacewayFill();
 };
 
 void EngineBenchmark::fixedSizeVoltageDrop()
@@ -142,6 +146,57 @@ void EngineBenchmark::faultCurrentAtEndOfRun()
     QBENCHMARK
     {
         RunFaultCalculation(ReadFaultInputs(texts, c).Inputs);
+    }
+}
+
+void EngineBenchmark::currentCodeCircuitCheck()
+{
+    // The whole check as the window runs it on every keystroke: the fields read, the
+    // search over sets and sizes, the grounding conductor, raceway, fault and working.
+    // 400 A continuous feeder, 480 V 3-phase 4-wire, 250 ft of copper THHN, 40 °C, EMT,
+    // 42,000 A available with 100 A of motors.
+    nec::CircuitTexts texts;
+    texts.Load = "400";
+    texts.Length = "250";
+    texts.Ambient = "40";
+    texts.SourceFaultAmps = "42000";
+    texts.MotorAmps = "100";
+
+    // 500 A device; 2 sets of 250 kcmil (2 · 255 A ≥ 500 A at the terminals); f =
+    // √3 · 250 · 42,000 / (16,483 · 2 · 480) = 1.14932, 42,000 / 2.14932 + 400 = 19,941 A.
+    const nec::CircuitReading reading = nec::ReadCircuitInputs(texts, {});
+    QVERIFY(reading.Input);
+    const nec::CircuitResult result = nec::CheckCircuit(*reading.Input);
+    QCOMPARE(result.Device.Rating.value_or(0), 500);
+    QVERIFY(result.Conductors);
+    QCOMPARE(result.Conductors->Sets, 2);
+    QCOMPARE(result.Conductors->Size, nec::ConductorSize::Kcmil250);
+    QVERIFY(std::abs(result.Fault.AtEndAmps - 19941.03) < 0.01);
+    QVERIFY(!result.Working.empty());
+
+    QBENCHMARK
+    {
+        const nec::CircuitReading read = nec::ReadCircuitInputs(texts, {});
+        nec::CheckCircuit(*read.Input);
+    }
+}
+
+void EngineBenchmark::twentyGroupRacewayFill()
+{
+    // Twenty groups, the window's most, of one kind each: 20 · 3 · 0.0133 = 0.798 in² of
+    // 12 AWG THHN at 40 %: 1-1/4 EMT's 0.598 is too small, 1-1/2's 0.814 holds it.
+    nec::FillTexts texts;
+    texts.Groups.assign(nec::kMostFillGroups, {"3", "12 AWG", nec::Insulation::Thhn});
+    const nec::FillReading reading = nec::ReadFillInputs(texts, {});
+    QVERIFY(reading.Request);
+    const std::optional<nec::FillResult> result = nec::ComputeFill(*reading.Request);
+    QVERIFY(result && result->smallestFit());
+    QCOMPARE(result->TotalArea.TenThousandths, 7980);
+    QCOMPARE(result->smallestFit()->Row->TradeSize, std::string("1-1/2"));
+
+    QBENCHMARK
+    {
+        nec::ComputeFill(*nec::ReadFillInputs(texts, {}).Request);
     }
 }
 
