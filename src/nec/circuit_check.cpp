@@ -22,6 +22,14 @@ constexpr int kListingNoteAmperes = 100; // 110.14(C)(1)(a)
 // The relative error binary arithmetic may leave on figures worked from decimals.
 constexpr double kTolerance = 1e-9;
 
+// A figure not below what a rule needs. The tables and the inputs are decimals, which
+// binary arithmetic carries with a relative error far below kTolerance: a figure that
+// equals the need as decimals meets it.
+bool notBelow(double figure, double needed)
+{
+    return figure >= needed - kTolerance * std::max(1.0, std::abs(needed));
+}
+
 bool nearlyWhole(double value)
 {
     return std::abs(value - std::round(value)) <= kTolerance * std::max(1.0, std::abs(value));
@@ -103,12 +111,12 @@ DeviceFigures deviceFigures(const CircuitInput& input, const LoadFigures& load)
         device.FusesOnly = standard && standard->FusesOnly;
     } else {
         for (const StandardRating& rating : StandardRatings()) {
-            if (!rating.FusesOnly && NotBelow(rating.Amperes, load.TerminalAmpsNeeded)
+            if (!rating.FusesOnly && notBelow(rating.Amperes, load.TerminalAmpsNeeded)
                 && (!device.Rating || rating.Amperes < *device.Rating))
                 device.Rating = rating.Amperes;
         }
     }
-    device.Meets = device.Rating && NotBelow(*device.Rating, load.TerminalAmpsNeeded);
+    device.Meets = device.Rating && notBelow(*device.Rating, load.TerminalAmpsNeeded);
     return device;
 }
 
@@ -190,9 +198,9 @@ public:
     {
         switch (rule) {
         case SizingRule::Terminals:
-            return NotBelow(sets * terminalAmpacity(size), m_load.TerminalAmpsNeeded);
+            return notBelow(sets * terminalAmpacity(size), m_load.TerminalAmpsNeeded);
         case SizingRule::ConditionsOfUse:
-            return NotBelow(sets * ampacity(size), m_load.Amps);
+            return notBelow(sets * ampacity(size), m_load.Amps);
         case SizingRule::Protection:
             return protects(sets * ampacity(size));
         case SizingRule::SmallConductor: {
@@ -203,9 +211,9 @@ public:
             return sets == 1 || size >= kSmallestParallelSize;
         case SizingRule::VoltageDrop: {
             const double percent = dropPercent(sets, size);
-            return NotBelow(m_input.DropLimitPercent, percent)
+            return notBelow(m_input.DropLimitPercent, percent)
                 && (!upstreamGiven()
-                    || NotBelow(kTotalDropPercent, m_input.DropUpstreamPercent + percent));
+                    || notBelow(kTotalDropPercent, m_input.DropUpstreamPercent + percent));
         }
         }
         return false;
@@ -256,7 +264,7 @@ private:
     // receptacle for cord-and-plug-connected portable loads.
     bool protects(double allSetsAmpacity) const
     {
-        if (NotBelow(allSetsAmpacity, m_device))
+        if (notBelow(allSetsAmpacity, m_device))
             return true;
         if (m_device > kLargestRoundUpDevice || m_input.Receptacles)
             return false;
@@ -520,7 +528,7 @@ std::vector<Check> checksOf(
             choice.ampacityAllSets(), result.Load.Amps});
     const bool protects = rules->meets(SizingRule::Protection, sets, choice.Size);
     checks.push_back({CheckKind::Protection, protects, choice.ampacityAllSets(), device,
-        protects && !NotBelow(choice.ampacityAllSets(), device)});
+        protects && !notBelow(choice.ampacityAllSets(), device)});
     if (const SmallConductorLimit* limit = SmallConductorLimitOf(choice.Size, input.Material)) {
         checks.push_back(
             {CheckKind::SmallConductor, rules->meets(SizingRule::SmallConductor, sets, choice.Size),
@@ -531,10 +539,10 @@ std::vector<Check> checksOf(
             rules->meets(SizingRule::ParallelMinimum, sets, choice.Size)});
     }
     const DropFigures& drop = *result.Drop;
-    checks.push_back({CheckKind::VoltageDrop, NotBelow(input.DropLimitPercent, drop.Percent),
+    checks.push_back({CheckKind::VoltageDrop, notBelow(input.DropLimitPercent, drop.Percent),
         drop.Percent, input.DropLimitPercent});
     if (rules->upstreamGiven()) {
-        checks.push_back({CheckKind::TotalDrop, NotBelow(kTotalDropPercent, drop.TotalPercent),
+        checks.push_back({CheckKind::TotalDrop, notBelow(kTotalDropPercent, drop.TotalPercent),
             drop.TotalPercent, kTotalDropPercent});
     }
     const TradeSizeFill* fit
@@ -546,11 +554,6 @@ std::vector<Check> checksOf(
 }
 
 } // namespace
-
-bool NotBelow(double figure, double needed)
-{
-    return figure >= needed - kTolerance * std::max(1.0, std::abs(needed));
-}
 
 CircuitResult CheckCircuit(const CircuitInput& input, const numtext::Separators& separators)
 {

@@ -11,10 +11,6 @@
 
 namespace nec {
 
-// How close two figures may be and still count as equal: the tables and the inputs are
-// decimals, which binary arithmetic carries with an error far below this.
-bool NotBelow(double figure, double needed);
-
 // The input is one ReadCircuitInputs accepted. The numbers of the working follow the
 // separators.
 CircuitResult CheckCircuit(const CircuitInput& input, const numtext::Separators& separators = {});

@@ -103,7 +103,10 @@ public:
         if (whole.empty() || fraction.size() > 4 || !digitsOnly(whole) || !digitsOnly(fraction))
             fault(cellName(row, columnName) + " is not an area of at most four decimals");
         fraction.append(4 - fraction.size(), '0');
-        return {std::stoll(whole) * 10000 + std::stoll(fraction)};
+        const Area area {std::stoll(whole) * 10000 + std::stoll(fraction)};
+        if (area.TenThousandths == 0)
+            fault(cellName(row, columnName) + " is no area"); // a fill divides by it
+        return area;
     }
 
     ConductorSize size(const CsvRow& row, std::string_view columnName) const

@@ -108,6 +108,10 @@ private:
     {
         return std::to_string(count) + (count == 1 ? " set" : " sets");
     }
+    std::string ocpdFormula() const
+    {
+        return "I_ocpd,min = " + factor(1.25) + " · I_c + " + factor(1) + " · I_nc";
+    }
     std::string phaseFactorText() const { return IsThreePhase(m_input.System) ? "√3" : "2"; }
 
     std::string ampacitySource(ConductorSize conductor, TemperatureRating column) const
@@ -161,20 +165,19 @@ private:
     {
         const LoadFigures& load = m_result.Load;
         const DeviceFigures& device = m_result.Device;
-        const std::string minimum = "1.25 · " + amps(load.ContinuousAmps) + " + 1.00 · "
-            + amps(load.NoncontinuousAmps) + " = " + amps(load.TerminalAmpsNeeded);
+        const std::string minimum = factor(1.25) + " · " + amps(load.ContinuousAmps) + " + "
+            + factor(1) + " · " + amps(load.NoncontinuousAmps) + " = "
+            + amps(load.TerminalAmpsNeeded);
         const std::string section = std::string(m_sections.Device) + ", 240.6(A)";
         if (device.Automatic) {
-            add("Overcurrent device",
-                "I_ocpd,min = 1.25 · I_c + 1.00 · I_nc; the smallest standard rating not below it",
+            add("Overcurrent device", ocpdFormula() + "; the smallest standard rating not below it",
                 minimum + "; "
                     + (device.Rating ? "rating " + amps(*device.Rating)
                                      : "no standard rating is as large"),
                 "240.6(A), fuses and inverse time circuit breakers", section);
             return;
         }
-        add("Overcurrent device",
-            "I_ocpd,min = 1.25 · I_c + 1.00 · I_nc; the given rating not below it",
+        add("Overcurrent device", ocpdFormula() + "; the given rating not below it",
             minimum + "; given " + amps(*device.Rating) + ": " + verdict(device.Meets), {},
             section);
         if (!device.Standard) {
@@ -212,7 +215,7 @@ private:
         } else {
             const std::string factorText
                 = basis.AmbientFactor ? factor(*basis.AmbientFactor) : std::string("no factor");
-            numbers += "F_ambient = " + factorText;
+            numbers += basis.AmbientFactor ? "F_ambient = " + factorText : factorText;
             const bool fahrenheit = m_input.AmbientUnit == TemperatureUnit::Fahrenheit;
             source += basis.Ambient->CelsiusText + " °C"
                 + (fahrenheit ? " (" + basis.Ambient->FahrenheitText + " °F)" : std::string())
@@ -230,7 +233,8 @@ private:
                 + (m_input.HarmonicNeutral ? ", the neutral carries harmonic current" : "")
                 + ", each set in its own raceway)";
         add("Adjustment for conductors in one raceway",
-            "F_adjust for the current-carrying conductors in one raceway; 1.00 for 3 or fewer",
+            "F_adjust for the current-carrying conductors in one raceway; " + factor(1)
+                + " for 3 or fewer",
             count + " current-carrying conductors" + why
                 + ": F_adjust = " + factor(basis.AdjustmentFactor),
             basis.Adjustment ? "Table 310.15(C)(1), " + basis.Adjustment->CountText + ": "
@@ -305,7 +309,7 @@ private:
     void terminals(const ConductorChoice& choice)
     {
         const int allSets = choice.terminalAmpacityAllSets();
-        add("Rule 1, terminals", "n · A_T(s, t_T) ≥ 1.25 · I_c + I_nc",
+        add("Rule 1, terminals", "n · A_T(s, t_T) ≥ " + factor(1.25) + " · I_c + I_nc",
             std::to_string(choice.Sets) + " · " + amps(choice.TerminalAmpacity) + " = "
                 + amps(allSets) + " against " + amps(m_result.Load.TerminalAmpsNeeded) + ": "
                 + verdict(meets(CheckKind::Terminals)),
@@ -413,8 +417,8 @@ private:
             + verdict(meets(CheckKind::VoltageDrop));
         if (m_input.DropUpstreamPercent > 0) {
             numbers += "; with " + percent(m_input.DropUpstreamPercent) + " upstream, "
-                + percent(drop.TotalPercent)
-                + " against 5.00 %: " + verdict(meets(CheckKind::TotalDrop));
+                + percent(drop.TotalPercent) + " against " + percent(5) + ": "
+                + verdict(meets(CheckKind::TotalDrop));
         }
         add("Rule 6, voltage drop", formula, numbers, source, m_sections.DropNote);
     }
@@ -445,7 +449,7 @@ private:
         const DropFigures& drop = *m_result.Drop;
         std::string numbers;
         if (m_input.DropUpstreamPercent > 0) {
-            numbers = "limit = min(" + percent(m_input.DropLimitPercent) + ", 5 % − "
+            numbers = "limit = min(" + percent(m_input.DropLimitPercent) + ", " + percent(5) + " − "
                 + percent(m_input.DropUpstreamPercent) + ") = " + percent(drop.LimitPercent) + "; ";
         }
         numbers += "L_max = " + percent(std::max(0.0, drop.LimitPercent)) + " / 100 · "

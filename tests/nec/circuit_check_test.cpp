@@ -628,6 +628,8 @@ void CircuitCheckTest::workingFollowsTheSeparators()
         = check({"load=400", "length=250", "ambient=40", "fault=42000", "motor=100"}, {",", "."});
     QVERIFY(workingMentions(result, "Ze = 0,054 Ω · 0,85 + 0,052 Ω · 0,5268 = 0,0733 Ω"));
     QVERIFY(workingMentions(result, "= 19.941 A"));
+    QVERIFY(workingMentions(result, "1,25 · 400 A + 1,00 · 0 A = 500 A"));
+    QVERIFY(workingMentions(result, "I_ocpd,min = 1,25 · I_c + 1,00 · I_nc"));
     QVERIFY(!workingMentions(result, "0.91"));
 }
 
