@@ -190,7 +190,7 @@ private:
     {
         if (peek() != c) {
             damaged(m_at < m_text.size()
-                    ? "'" + std::string(1, c) + "' expected at column " + std::to_string(m_at + 1)
+                    ? "“" + std::string(1, c) + "” expected at column " + std::to_string(m_at + 1)
                     : "the line ends early");
         }
         ++m_at;
@@ -473,7 +473,7 @@ private:
             Line line = LineScanner(m_lines[m_next], static_cast<int>(m_next) + 1).line();
             if (std::find(kKeywords.begin(), kKeywords.end(), line.keyword) == kKeywords.end()) {
                 if (!m_skipUnknown)
-                    fail(line.number, "no line starts with '" + line.keyword + "'");
+                    fail(line.number, "no line starts with “" + line.keyword + "”");
                 ++m_next;
                 continue;
             }
@@ -499,7 +499,7 @@ private:
             if (next.keyword.empty())
                 take(); // says that the file ends early
             fail(
-                next.number, "'" + std::string(keyword) + "' expected, not '" + next.keyword + "'");
+                next.number, "“" + std::string(keyword) + "” expected, not “" + next.keyword + "”");
         }
         return take();
     }
@@ -510,14 +510,14 @@ private:
     {
         if (line->values.size() != values) {
             fail(line->number,
-                "'" + line->keyword + "' takes " + std::to_string(values) + " values, not "
+                "“" + line->keyword + "” takes " + std::to_string(values) + " values, not "
                     + std::to_string(line->values.size()));
         }
         std::erase_if(line->attributes, [&](const Property& attribute) {
             if (std::find(attributes.begin(), attributes.end(), attribute.name) != attributes.end())
                 return false;
             if (!m_skipUnknown)
-                fail(line->number, "'" + line->keyword + "' has no '" + attribute.name + "'");
+                fail(line->number, "“" + line->keyword + "” has no “" + attribute.name + "”");
             return true;
         });
     }
@@ -562,15 +562,15 @@ private:
     void expectEnd(const Line& line, std::string_view what)
     {
         if (line.values.size() != 1 || line.values[0] != Value {Word {std::string(what)}})
-            fail(line.number, "'end " + std::string(what) + "' expected");
+            fail(line.number, "“end " + std::string(what) + "” expected");
         if (!line.attributes.empty() && !m_skipUnknown)
-            fail(line.number, "'end' has no '" + line.attributes.front().name + "'");
+            fail(line.number, "“end” has no “" + line.attributes.front().name + "”");
     }
 
     Format format(Line line)
     {
         if (line.values.size() != 2)
-            fail(line.number, "'format' takes a number and a kind");
+            fail(line.number, "“format” takes a number and a kind");
         integer(line, line.values[0], "the format number",
             static_cast<std::int64_t>(m_sheet.formats.size()),
             static_cast<std::int64_t>(m_sheet.formats.size()));
@@ -590,14 +590,14 @@ private:
         for (auto it = line.attributes.begin(); it != line.attributes.end(); ++it) {
             if (std::any_of(line.attributes.begin(), it,
                     [&](const Property& earlier) { return earlier.name == it->name; }))
-                fail(line.number, "'" + it->name + "' is given twice");
+                fail(line.number, "“" + it->name + "” is given twice");
         }
     }
 
     DocumentSettings document(Line line)
     {
         if (line.values.size() != 1)
-            fail(line.number, "'document' takes the number of its font's format");
+            fail(line.number, "“document” takes the number of its font's format");
         uniqueNames(line);
         return {formatReference(line, line.values[0], FormatKind::Char), std::move(line.attributes),
             line.number};
@@ -635,7 +635,7 @@ private:
                 expectEnd(line, what);
                 if (!afterBlock) {
                     fail(line.number,
-                        "a " + std::string(what) + " must end with a paragraph ('block')");
+                        "a " + std::string(what) + " must end with a paragraph (“block”)");
                 }
                 return items;
             }
@@ -645,10 +645,10 @@ private:
                 continue;
             }
             if (line.keyword != "table" && line.keyword != "frame")
-                fail(line.number, "'" + line.keyword + "' has no place in a " + std::string(what));
+                fail(line.number, "“" + line.keyword + "” has no place in a " + std::string(what));
             if (!afterBlock) {
                 fail(line.number,
-                    "a " + line.keyword + " must follow a paragraph ('block') in its "
+                    "a " + line.keyword + " must follow a paragraph (“block”) in its "
                         + std::string(what));
             }
             if (line.keyword == "table")
@@ -723,7 +723,7 @@ private:
         }
         const Line end = take();
         if (end.keyword != "end")
-            fail(end.number, "'" + end.keyword + "' has no place in a table");
+            fail(end.number, "“" + end.keyword + "” has no place in a table");
         expectEnd(end, "table");
         if (std::find(taken.begin(), taken.end(), false) != taken.end())
             fail(end.number, "the cells do not fill their table");
@@ -752,10 +752,10 @@ private:
         resource.name = string(line, line.values[0], "the resource's name");
         resource.mimeType = string(line, line.values[1], "the resource's type");
         if (!isMimeType(resource.mimeType))
-            fail(line.number, "'" + resource.mimeType + "' is not a MIME type");
+            fail(line.number, "“" + resource.mimeType + "” is not a MIME type");
         for (const Resource& earlier : m_sheet.resources) {
             if (earlier.name == resource.name)
-                fail(line.number, "a second resource is named '" + resource.name + "'");
+                fail(line.number, "a second resource is named “" + resource.name + "”");
         }
         // The data lines have no keyword: they are read as they are, up to "end resource".
         std::string base64;
