@@ -8,10 +8,28 @@
 
 namespace sheetfile {
 
-bool Call::operator==(const Call&) const = default;
-bool Value::operator==(const Value&) const = default;
-bool Frame::operator==(const Frame&) const = default;
-bool Cell::operator==(const Cell&) const = default;
+// Written out: clang 14 overflows its stack defaulting these comparisons of types that hold
+// themselves.
+bool Call::operator==(const Call& other) const
+{
+    return name == other.name && arguments == other.arguments;
+}
+
+bool Value::operator==(const Value& other) const
+{
+    return data == other.data;
+}
+
+bool Frame::operator==(const Frame& other) const
+{
+    return format == other.format && items == other.items;
+}
+
+bool Cell::operator==(const Cell& other) const
+{
+    return row == other.row && column == other.column && rowSpan == other.rowSpan
+        && columnSpan == other.columnSpan && items == other.items;
+}
 
 namespace {
 
