@@ -14,8 +14,10 @@
 //   format 1 block alignment=[hcenter]         (block, char, list or frame) and named,
 //   format 2 char font-point-size=12.0         typed properties
 //   format 3 list list-style=disc list-indent=1
+//   format 4 frame object-type=table table-columns=3
+//   format 5 char font-weight=700 object-type=table-cell
 //   document 2 indent-width=40.0             the default font (a char format) and the
-//                                            document's own settings
+//                                              document's own settings
 //   list 0 3                                 the lists, numbered from 0, with their formats
 //   frame 0                                  the root frame and its format
 //   block 1 2                                a paragraph: its block format and the char
@@ -27,11 +29,21 @@
 //   cell 0 0 1 2                             a cell: row, column, rows and columns it spans
 //   block 1 5                                  the mark of a cell's first paragraph is the
 //   end cell                                   cell's own format
+//   cell 0 2 2 1
+//   block 1 5
+//   end cell
+//   cell 1 0 1 1
+//   block 1 5
+//   end cell
+//   cell 1 1 1 1
+//   block 1 5
+//   text 2 "4/0"
+//   end cell
 //   end table
 //   block 1 2                                after a table or frame: always a paragraph
 //   end frame
 //   resource "tavilon:sheet-logo" "image/png"  an image the document shows, under the name
-//   iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAA...    its image format gives, in base64 lines of
+//   aGVsbG8=                                     its image format gives, in base64 lines of
 //   end resource                                 76 characters
 //   end sheet
 //
