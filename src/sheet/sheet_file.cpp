@@ -4,7 +4,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace sheetfile {
 
@@ -589,9 +588,7 @@ private:
     {
         if (line.values.size() != 2)
             fail(line.number, "“format” takes a number and a kind");
-        integer(line, line.values[0], "the format number",
-            static_cast<std::int64_t>(m_sheet.formats.size()),
-            static_cast<std::int64_t>(m_sheet.formats.size()));
+        checkInOrder(line, line.values[0], "format", m_sheet.formats.size());
         const auto* kindWord = std::get_if<Word>(&line.values[1].data);
         const auto kind = kindWord
             ? std::find(kFormatKindNames.begin(), kFormatKindNames.end(), kindWord->name)
@@ -601,6 +598,18 @@ private:
         uniqueNames(line);
         return {static_cast<FormatKind>(kind - kFormatKindNames.begin()),
             std::move(line.attributes), line.number};
+    }
+
+    // Formats and lists are numbered 0, 1, 2 and on in the order they come, so that a
+    // reader finds one by its number.
+    static void checkInOrder(
+        const Line& line, const Value& number, std::string_view what, std::size_t expected)
+    {
+        if (number != Value {static_cast<std::int64_t>(expected)}) {
+            fail(line.number,
+                std::string(what) + " " + std::to_string(expected)
+                    + " expected: they are numbered in order from 0");
+        }
     }
 
     static void uniqueNames(const Line& line)
@@ -624,9 +633,7 @@ private:
     int list(Line line)
     {
         checkShape(&line, 2);
-        integer(line, line.values[0], "the list number",
-            static_cast<std::int64_t>(m_sheet.lists.size()),
-            static_cast<std::int64_t>(m_sheet.lists.size()));
+        checkInOrder(line, line.values[0], "list", m_sheet.lists.size());
         return formatReference(line, line.values[1], FormatKind::List);
     }
 

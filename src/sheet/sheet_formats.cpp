@@ -256,6 +256,22 @@ constexpr PropertyRow kProperties[] = {
 // The prefix of a property the table does not name: "qt-" and Qt's number for it.
 constexpr std::string_view kNumberedPrefix = "qt-";
 
+// One name for one number: a second row would be read or written in place of the first.
+constexpr bool eachPropertyNamedOnce()
+{
+    for (std::size_t i = 0; i < std::size(kProperties); ++i) {
+        if (kProperties[i].name.starts_with(kNumberedPrefix))
+            return false;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (kProperties[i].id == kProperties[j].id
+                || kProperties[i].name == kProperties[j].name)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(eachPropertyNamedOnce());
+
 const PropertyRow* rowOf(int id)
 {
     const auto row = std::find_if(std::begin(kProperties), std::end(kProperties),

@@ -254,8 +254,9 @@ void SheetFileTest::refusals_data()
                                << QStringLiteral("the line is not UTF-8 text");
     QTest::newRow("an unknown line") << smallWith(8, "bookmark 1") << damaged << 8
                                      << QStringLiteral("no line starts with “bookmark”");
-    QTest::newRow("formats out of order") << smallWith(3, "format 2 block") << damaged << 3
-                                          << QStringLiteral("the format number is out of range");
+    QTest::newRow("formats out of order")
+        << smallWith(3, "format 2 block") << damaged << 3
+        << QStringLiteral("format 1 expected: they are numbered in order from 0");
     QTest::newRow("no such format") << smallWith(7, "block 1 9") << damaged << 7
                                     << QStringLiteral("a format number is out of range");
     QTest::newRow("a format of another kind") << smallWith(7, "block 2 2") << damaged << 7
