@@ -99,15 +99,19 @@ private:
     std::vector<sheetfile::Item> items(
         QTextFrame::iterator it, const QTextFrame::iterator& end, bool inCell)
     {
+        // Each item is made in its place: GCC 12 takes a moved variant's other alternatives
+        // for uninitialised.
         std::vector<sheetfile::Item> items;
         for (; it != end; ++it) {
+            const bool first = items.empty();
+            auto& content = items.emplace_back().content;
             if (QTextFrame* child = it.currentFrame()) {
                 if (auto* table = qobject_cast<QTextTable*>(child))
-                    items.push_back({this->table(table)});
+                    content.emplace<sheetfile::Table>(this->table(table));
                 else
-                    items.push_back({frame(child)});
+                    content.emplace<sheetfile::Frame>(frame(child));
             } else {
-                items.push_back({block(it.currentBlock(), inCell && items.empty())});
+                content.emplace<sheetfile::Block>(block(it.currentBlock(), inCell && first));
             }
         }
         return items;
