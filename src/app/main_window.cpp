@@ -8,31 +8,40 @@
 #include "fault/short_circuit_page.h"
 #include "ui/accessibility.h"
 #include "ui/activation_watcher.h"
+#include "ui/menus.h"
 #include "ui/twips.h"
 #include "ui/widgets.h"
 #include "voltage_drop/results_history.h"
 #include "voltage_drop/voltage_drop_page.h"
 
 #include <QAbstractButton>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QSvgWidget>
 #include <QTabBar>
 #include <QTabWidget>
 
-MainWindow::MainWindow(VoltageDropSettings& settings, QWidget* parent)
-    : QWidget(parent)
+MainWindow::MainWindow(
+    VoltageDropSettings& settings, const ui::SheetFileActions& sheetActions, QWidget* parent)
+    : QMainWindow(parent)
     , m_settings(settings)
 {
     setObjectName(QStringLiteral("Rudu_Vovor"));
     setWindowTitle(QStringLiteral("Tavilon   "));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(ui::twips(8730), ui::twips(6810));
 
-    m_tabs = new QTabWidget(this);
+    // The designed client area, below the menu bar.
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("mainClient"));
+    client->setFixedSize(ui::twips(8730), ui::twips(6810));
+    setCentralWidget(client);
+
+    m_tabs = new QTabWidget(client);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     ui::place(m_tabs, 0, 120, 8730, 6390);
 
-    m_history = new ResultsHistory(this);
+    m_history = new ResultsHistory(client);
 
     m_voltageDrop = new VoltageDropPage(m_settings, m_history);
     m_conduitSizer = new ConduitSizerPage;
@@ -58,7 +67,7 @@ MainWindow::MainWindow(VoltageDropSettings& settings, QWidget* parent)
 
     // Above the tab control, beside the tab strip; hidden on the Introduction page.
     m_logo = ui::picture(
-        "pictLogo", QStringLiteral(":/artwork/tavilon.svg"), QStringLiteral("Tavilon"), this);
+        "pictLogo", QStringLiteral(":/artwork/tavilon.svg"), QStringLiteral("Tavilon"), client);
     ui::place(m_logo, 7960, 720, 540, 540);
     m_logo->hide();
 
@@ -72,6 +81,38 @@ MainWindow::MainWindow(VoltageDropSettings& settings, QWidget* parent)
     connect(m_introduction, &IntroductionPage::exitRequested, this, &QWidget::close);
     connect(new ui::ActivationWatcher(this), &ui::ActivationWatcher::activated, this,
         &MainWindow::activate);
+
+    buildMenus(sheetActions);
+    // The window grows by the menu bar; the client area keeps its size.
+    setFixedSize(client->width(), client->height() + ui::menuBarHeight(menuBar()));
+}
+
+void MainWindow::buildMenus(const ui::SheetFileActions& sheetActions)
+{
+    QMenu* file = ui::addMenu(menuBar(), "menuFile", QStringLiteral("&File"));
+    if (sheetActions.open)
+        file->addAction(sheetActions.open);
+    QAction* showSheet
+        = ui::addAction(file, "actionShowSheet", QStringLiteral("S&how Sheet"), "document-preview");
+    connect(showSheet, &QAction::triggered, this, &MainWindow::showSheetRequested);
+    file->addSeparator();
+    if (sheetActions.recent)
+        file->addMenu(sheetActions.recent);
+    if (sheetActions.reopenClosed)
+        file->addAction(sheetActions.reopenClosed);
+    file->addSeparator();
+    QAction* quit = ui::addAction(
+        file, "actionQuit", QStringLiteral("&Quit"), "application-exit", QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &MainWindow::quitRequested);
+
+    m_tools = ui::addMenu(menuBar(), "menuTools", QStringLiteral("&Tools"));
+    // Until a tool is there, the menu is not offered.
+    m_tools->menuAction()->setVisible(false);
+
+    QMenu* help = ui::addMenu(menuBar(), "menuHelp", QStringLiteral("&Help"));
+    QAction* about
+        = ui::addAction(help, "actionAbout", QStringLiteral("&About Tavilon"), "help-about");
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 void MainWindow::showAbout()
@@ -91,7 +132,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (!under || isTabControlBackground(under))
             tabControlDoubleClicked();
     }
-    return QWidget::eventFilter(watched, event);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool MainWindow::isTabControlBackground(const QWidget* widget) const

@@ -1,22 +1,25 @@
 #pragma once
 
-// Rudu_Vovor, the main window: the tab control with the five pages, the program logo
-// beside the tabs and the row of results-history buttons below them.
+// Rudu_Vovor, the main window: below its menu bar, the tab control with the five pages,
+// the program logo beside the tabs and the row of results-history buttons below them.
 
+#include "ui/sheet_file_actions.h"
+
+#include <QMainWindow>
 #include <QPointer>
-#include <QWidget>
 
 class AboutWindow;
 class ConduitSizerPage;
 class DesignDataPage;
 class IntroductionPage;
+class QMenu;
 class QTabWidget;
 class ResultsHistory;
 class ShortCircuitPage;
 class VoltageDropPage;
 struct VoltageDropSettings;
 
-class MainWindow : public QWidget
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
@@ -29,7 +32,9 @@ public:
         IntroductionTab = 4,
     };
 
-    explicit MainWindow(VoltageDropSettings& settings, QWidget* parent = nullptr);
+    // `sheetActions` are the File menu's items that the results sheet offers too.
+    explicit MainWindow(VoltageDropSettings& settings,
+        const ui::SheetFileActions& sheetActions = {}, QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return m_tabs; }
     VoltageDropPage* voltageDropPage() const { return m_voltageDrop; }
@@ -39,10 +44,19 @@ public:
     // Shows the About window, creating it if it is not open.
     void showAbout();
 
+    // The menu bar's Tools menu, for the tools beside the calculator pages.
+    QMenu* toolsMenu() const { return m_tools; }
+
+signals:
+    // File ▸ Show Sheet and File ▸ Quit.
+    void showSheetRequested();
+    void quitRequested();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildMenus(const ui::SheetFileActions& sheetActions);
     void pageChanged(int index);
     void tabControlDoubleClicked();
     // True where the tab control shows through: the tab strip and the strip beside it, a
@@ -52,6 +66,7 @@ private:
 
     VoltageDropSettings& m_settings;
     QTabWidget* m_tabs = nullptr;
+    QMenu* m_tools = nullptr;
     QWidget* m_logo = nullptr;
     ResultsHistory* m_history = nullptr;
     VoltageDropPage* m_voltageDrop = nullptr;

@@ -1,0 +1,33 @@
+#include "ui/menus.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace ui {
+
+QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* icon,
+    QKeySequence::StandardKey key)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    if (icon)
+        action->setIcon(QIcon::fromTheme(QLatin1String(icon)));
+    action->setShortcuts(key);
+    return action;
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& title)
+{
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+int menuBarHeight(const QMenuBar* bar)
+{
+    return bar->isNativeMenuBar() ? 0 : bar->sizeHint().height();
+}
+
+} // namespace ui
