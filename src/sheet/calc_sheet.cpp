@@ -1,9 +1,12 @@
 #include "sheet/calc_sheet.h"
 
+#include "sheet/kept_sheets.h"
+#include "sheet/sheet_document_io.h"
 #include "sheet/sheet_printer.h"
 #include "sheet/sheet_template.h"
 #include "sheet/sheet_texts.h"
 #include "ui/accessibility.h"
+#include "ui/menus.h"
 #include "ui/message_box.h"
 #include "ui/number_locale.h"
 #include "ui/twips.h"
@@ -12,9 +15,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -22,8 +27,16 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace {
+
+// How long after the last key the sheet is kept.
+constexpr int kKeepAfterTypingMs = 3000;
+
+const QString kSheetFileFilter = QStringLiteral("Tavilon sheets (*.tavilon)");
 
 // The sheet is typed into, so Tab types a tab there. Ctrl+Tab and Ctrl+Shift+Tab move the
 // keyboard focus on and back instead, which Qt's text box does not do by itself.
@@ -56,8 +69,10 @@ bool isRichText(const QString& text)
 
 } // namespace
 
-CalcSheet::CalcSheet(const SharedSheetActions& shared, QWidget* parent)
+CalcSheet::CalcSheet(
+    const ui::SheetFileActions& shared, const KeptSheets* keptSheets, QWidget* parent)
     : QMainWindow(parent)
+    , m_keptSheets(keptSheets)
 {
     setObjectName(QStringLiteral("Calc_Sheet"));
     setWindowTitle(QStringLiteral("Calculation Results Sheet"));
@@ -73,15 +88,23 @@ CalcSheet::CalcSheet(const SharedSheetActions& shared, QWidget* parent)
     m_document->setAcceptRichText(true);
     m_document->setToolTip(QStringLiteral(
         "The record of the reports sent here; type your own notes into it and print it"));
+    ui::place(m_document, 120, 600, 9015, 6495);
+    // A pause in the typing keeps the sheet.
+    m_keepAfterTyping = new QTimer(this);
+    m_keepAfterTyping->setSingleShot(true);
+    m_keepAfterTyping->setInterval(kKeepAfterTypingMs);
+    connect(m_keepAfterTyping, &QTimer::timeout, this, &CalcSheet::keep);
+
+    buildMenus(shared);
+    auto* sheetTemplate = new QTextDocument(m_document);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(12);
-    m_document->document()->setDefaultFont(font);
-    fillSheetTemplate(m_document->document());
+    sheetTemplate->setDefaultFont(font);
+    fillSheetTemplate(sheetTemplate);
     // The template is where the sheet starts: neither a change nor a step to undo.
-    m_document->document()->clearUndoRedoStacks();
-    m_document->document()->setModified(false);
-    m_document->moveCursor(QTextCursor::End);
-    ui::place(m_document, 120, 600, 9015, 6495);
+    sheetTemplate->clearUndoRedoStacks();
+    sheetTemplate->setModified(false);
+    adoptDocument(sheetTemplate);
 
     m_showMain = ui::button("cmdRudu_Vovor", QStringLiteral("Show Tavilon"), m_client);
     m_close = ui::button("cmdExit", QStringLiteral("Close"), m_client);
@@ -95,43 +118,33 @@ CalcSheet::CalcSheet(const SharedSheetActions& shared, QWidget* parent)
     connect(m_showMain, &QPushButton::clicked, this, &CalcSheet::showMainWindowRequested);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_print, &QPushButton::clicked, this, &CalcSheet::PrintSheet);
-
-    buildMenus(shared);
+    updateCaption();
     // The designed area keeps its size; the window grows by the menu bar.
-    resize(ui::twips(9285), ui::twips(7680) + menuBarHeight());
+    resize(ui::twips(9285), ui::twips(7680) + ui::menuBarHeight(menuBar()));
 }
 
-QAction* CalcSheet::addAction(QMenu* menu, const char* name, const QString& text, const char* icon,
-    QKeySequence::StandardKey key)
+void CalcSheet::buildMenus(const ui::SheetFileActions& shared)
 {
-    QAction* action = menu->addAction(QIcon::fromTheme(QLatin1String(icon)), text);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcuts(key);
-    return action;
-}
-
-void CalcSheet::buildMenus(const SharedSheetActions& shared)
-{
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("menuFile"));
+    QMenu* file = ui::addMenu(menuBar(), "menuFile", QStringLiteral("&File"));
     if (shared.open)
         file->addAction(shared.open);
-    m_saveAction = addAction(
+    QAction* saveAction = ui::addAction(
         file, "actionSaveSheet", QStringLiteral("&Save"), "document-save", QKeySequence::Save);
-    m_saveAsAction = addAction(file, "actionSaveSheetAs", QStringLiteral("Save &As\u2026"),
-        "document-save-as", QKeySequence::SaveAs);
+    connect(saveAction, &QAction::triggered, this, &CalcSheet::save);
+    QAction* saveAsAction = ui::addAction(file, "actionSaveSheetAs",
+        QStringLiteral("Save &As\u2026"), "document-save-as", QKeySequence::SaveAs);
+    connect(saveAsAction, &QAction::triggered, this, &CalcSheet::saveAs);
     file->addSeparator();
-    QAction* pdf = addAction(file, "actionExportPdf", QStringLiteral("Export as &PDF\u2026"),
-        "application-pdf", QKeySequence::UnknownKey);
+    QAction* pdf = ui::addAction(
+        file, "actionExportPdf", QStringLiteral("Export as &PDF\u2026"), "application-pdf");
     connect(pdf, &QAction::triggered, this, [this] {
         const QString path = askExportPath(QStringLiteral("Export as PDF"),
             QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
         if (!path.isEmpty())
             exportPdf(path);
     });
-    QAction* odt
-        = addAction(file, "actionExportOdt", QStringLiteral("Export as &OpenDocument Text\u2026"),
-            "x-office-document", QKeySequence::UnknownKey);
+    QAction* odt = ui::addAction(file, "actionExportOdt",
+        QStringLiteral("Export as &OpenDocument Text\u2026"), "x-office-document");
     connect(odt, &QAction::triggered, this, [this] {
         const QString path = askExportPath(QStringLiteral("Export as OpenDocument Text"),
             QStringLiteral("OpenDocument Text (*.odt)"), QStringLiteral("odt"));
@@ -139,7 +152,7 @@ void CalcSheet::buildMenus(const SharedSheetActions& shared)
             exportOdt(path);
     });
     file->addSeparator();
-    QAction* print = addAction(file, "actionPrintSheet", QStringLiteral("&Print\u2026"),
+    QAction* print = ui::addAction(file, "actionPrintSheet", QStringLiteral("&Print\u2026"),
         "document-print", QKeySequence::Print);
     connect(print, &QAction::triggered, this, &CalcSheet::PrintSheet);
     file->addSeparator();
@@ -148,50 +161,184 @@ void CalcSheet::buildMenus(const SharedSheetActions& shared)
     if (shared.reopenClosed)
         file->addAction(shared.reopenClosed);
     file->addSeparator();
-    QAction* close = addAction(
+    QAction* close = ui::addAction(
         file, "actionCloseSheet", QStringLiteral("&Close"), "document-close", QKeySequence::Close);
     connect(close, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("menuEdit"));
+    QMenu* edit = ui::addMenu(menuBar(), "menuEdit", QStringLiteral("&Edit"));
     QTextEdit* text = m_document;
-    QAction* undo
-        = addAction(edit, "actionUndo", QStringLiteral("&Undo"), "edit-undo", QKeySequence::Undo);
-    QAction* redo
-        = addAction(edit, "actionRedo", QStringLiteral("&Redo"), "edit-redo", QKeySequence::Redo);
+    m_undo = ui::addAction(
+        edit, "actionUndo", QStringLiteral("&Undo"), "edit-undo", QKeySequence::Undo);
+    m_redo = ui::addAction(
+        edit, "actionRedo", QStringLiteral("&Redo"), "edit-redo", QKeySequence::Redo);
     edit->addSeparator();
     QAction* cut
-        = addAction(edit, "actionCut", QStringLiteral("Cu&t"), "edit-cut", QKeySequence::Cut);
-    QAction* copy
-        = addAction(edit, "actionCopy", QStringLiteral("&Copy"), "edit-copy", QKeySequence::Copy);
-    QAction* paste = addAction(
+        = ui::addAction(edit, "actionCut", QStringLiteral("Cu&t"), "edit-cut", QKeySequence::Cut);
+    QAction* copy = ui::addAction(
+        edit, "actionCopy", QStringLiteral("&Copy"), "edit-copy", QKeySequence::Copy);
+    QAction* paste = ui::addAction(
         edit, "actionPaste", QStringLiteral("&Paste"), "edit-paste", QKeySequence::Paste);
     edit->addSeparator();
-    QAction* selectAll = addAction(edit, "actionSelectAll", QStringLiteral("Select &All"),
+    QAction* selectAll = ui::addAction(edit, "actionSelectAll", QStringLiteral("Select &All"),
         "edit-select-all", QKeySequence::SelectAll);
-    connect(undo, &QAction::triggered, text, &QTextEdit::undo);
-    connect(redo, &QAction::triggered, text, &QTextEdit::redo);
+    connect(m_undo, &QAction::triggered, text, &QTextEdit::undo);
+    connect(m_redo, &QAction::triggered, text, &QTextEdit::redo);
     connect(cut, &QAction::triggered, text, &QTextEdit::cut);
     connect(copy, &QAction::triggered, text, &QTextEdit::copy);
     connect(paste, &QAction::triggered, text, &QTextEdit::paste);
     connect(selectAll, &QAction::triggered, text, &QTextEdit::selectAll);
     // The items are there when they can do something.
-    undo->setEnabled(false);
-    redo->setEnabled(false);
     cut->setEnabled(false);
     copy->setEnabled(false);
-    connect(text, &QTextEdit::undoAvailable, undo, &QAction::setEnabled);
-    connect(text, &QTextEdit::redoAvailable, redo, &QAction::setEnabled);
+    connect(text, &QTextEdit::undoAvailable, m_undo, &QAction::setEnabled);
+    connect(text, &QTextEdit::redoAvailable, m_redo, &QAction::setEnabled);
     connect(text, &QTextEdit::copyAvailable, cut, &QAction::setEnabled);
     connect(text, &QTextEdit::copyAvailable, copy, &QAction::setEnabled);
     connect(
         edit, &QMenu::aboutToShow, this, [paste, text] { paste->setEnabled(text->canPaste()); });
 }
 
-int CalcSheet::menuBarHeight() const
+CalcSheet::~CalcSheet() = default;
+
+void CalcSheet::adoptDocument(QTextDocument* document)
 {
-    // A desktop that shows menus outside the window takes no room from it.
-    return menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
+    // A document the sheet made goes with the one that replaces it; the edit's own first
+    // one, the edit deletes itself.
+    QTextDocument* old = m_document->document();
+    const bool made = old != document && old->parent() == m_document;
+    m_document->setDocument(document);
+    if (made)
+        delete old;
+    m_document->moveCursor(QTextCursor::End);
+    connect(document, &QTextDocument::modificationChanged, this, &QWidget::setWindowModified);
+    // The edit reports changes to what Undo can do, not what a new document can.
+    m_undo->setEnabled(document->isUndoAvailable());
+    m_redo->setEnabled(document->isRedoAvailable());
+    connect(
+        document, &QTextDocument::contentsChanged, m_keepAfterTyping, qOverload<>(&QTimer::start));
+    setWindowModified(document->isModified());
+}
+
+// "Calculation Results Sheet" for a sheet never saved; once saved or opened, the file's
+// name follows, with a "*" while there are changes not saved to it.
+void CalcSheet::updateCaption()
+{
+    const QString title = QStringLiteral("Calculation Results Sheet");
+    if (m_filePath.isEmpty())
+        setWindowTitle(title);
+    else
+        setWindowTitle(
+            QStringLiteral("%1 \u2014 %2[*]").arg(title, QFileInfo(m_filePath).fileName()));
+}
+
+bool CalcSheet::holdsMoreThanTemplate() const
+{
+    return !m_filePath.isEmpty() || m_document->document()->isModified();
+}
+
+void CalcSheet::keep()
+{
+    m_keepAfterTyping->stop();
+    if (!m_keptSheets)
+        return;
+    if (!holdsMoreThanTemplate()) {
+        if (m_kept)
+            m_kept->discard();
+        return;
+    }
+    if (!m_kept)
+        m_kept = KeptSheet::claim(*m_keptSheets);
+    const std::optional<QString> refused = m_kept
+        ? m_kept->keep(*m_document->document(), m_filePath, m_document->document()->isModified())
+        : std::optional<QString>(
+            QStringLiteral("the folder %1 cannot be used").arg(m_keptSheets->folder()));
+    if (refused) {
+        // Nothing the user can do about it now; closing must go on.
+        std::fprintf(
+            stderr, "tavilon: the results sheet could not be kept: %s\n", qPrintable(*refused));
+    }
+}
+
+bool CalcSheet::save()
+{
+    return m_filePath.isEmpty() ? saveAs() : saveTo(m_filePath);
+}
+
+bool CalcSheet::saveAs()
+{
+    QFileDialog dialog(this, QStringLiteral("Save Sheet As"));
+    dialog.setObjectName(QStringLiteral("saveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(kSheetFileFilter);
+    dialog.setDefaultSuffix(QStringLiteral("tavilon"));
+    if (!m_filePath.isEmpty())
+        dialog.selectFile(m_filePath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    return saveTo(dialog.selectedFiles().constFirst());
+}
+
+bool CalcSheet::saveTo(const QString& path)
+{
+    if (const std::optional<QString> refused = saveSheet(*m_document->document(), path)) {
+        ui::showMessage(this,
+            QStringLiteral("%1 could not be saved: %2")
+                .arg(QDir::toNativeSeparators(path), *refused),
+            QStringLiteral("Save Failed"), MessageKind::Exclamation);
+        return false;
+    }
+    m_filePath = QFileInfo(path).absoluteFilePath();
+    m_document->document()->setModified(false);
+    updateCaption();
+    keep();
+    emit fileUsed(m_filePath);
+    return true;
+}
+
+bool CalcSheet::maybeSave()
+{
+    if (m_filePath.isEmpty() || !m_document->document()->isModified())
+        return true;
+    QMessageBox question(QMessageBox::Warning, QStringLiteral("Unsaved Changes"),
+        QStringLiteral("The sheet %1 has changes that are not saved.\nSave them?")
+            .arg(QFileInfo(m_filePath).fileName()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.setObjectName(QStringLiteral("unsavedChangesQuestion"));
+    question.setDefaultButton(QMessageBox::Save);
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        return save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::optional<QString> CalcSheet::load(const QString& sheetFile, const QString& originalPath,
+    bool unsavedChanges, std::unique_ptr<KeptSheet> kept)
+{
+    auto* opened = new QTextDocument(m_document);
+    if (std::optional<QString> refused = openSheet(sheetFile, opened)) {
+        delete opened;
+        return refused;
+    }
+    // The sheet that was here is kept, and its kept copy now counts as closed.
+    keep();
+    m_kept = std::move(kept);
+    m_filePath = originalPath.isEmpty() ? QString() : QFileInfo(originalPath).absoluteFilePath();
+    opened->setModified(unsavedChanges);
+    adoptDocument(opened);
+    updateCaption();
+    return std::nullopt;
+}
+
+// Closing asks nothing: the sheet is kept, and its kept copy counts as closed at once.
+void CalcSheet::closeEvent(QCloseEvent* event)
+{
+    keep();
+    m_kept.reset();
+    QMainWindow::closeEvent(event);
 }
 
 void CalcSheet::setVoltageDropResults(std::function<QTextDocumentFragment()> results)
@@ -218,6 +365,7 @@ void CalcSheet::printRTF(const QString& text, const QString& tag)
         appendPlainText(ui::fromStd(VoltageDropNotes));
     }
     report.endEditBlock();
+    keep();
 }
 
 void CalcSheet::appendPlainText(const QString& text)
@@ -319,8 +467,8 @@ void CalcSheet::layOut()
     if (isMinimized())
         return;
     const QSize outer = frameGeometry().size();
-    const SheetLayout layout
-        = LayoutSheet(ui::toTwips(outer.width()), ui::toTwips(outer.height() - menuBarHeight()));
+    const SheetLayout layout = LayoutSheet(
+        ui::toTwips(outer.width()), ui::toTwips(outer.height() - ui::menuBarHeight(menuBar())));
     m_document->resize(ui::twips(layout.textWidth), ui::twips(layout.textHeight));
     for (QPushButton* b : {m_showMain, m_close, m_print})
         b->move(b->x(), ui::twips(layout.buttonTop));

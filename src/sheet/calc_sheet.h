@@ -4,31 +4,34 @@
 // calculators append their reports, and from which the user prints and exports. Its
 // designed controls lie below the menu bar.
 
-#include <QKeySequence>
+#include "ui/sheet_file_actions.h"
+
 #include <QMainWindow>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
+class KeptSheet;
+class KeptSheets;
 class QAction;
+class QAction;
+class QTimer;
 class QMenu;
 class QPushButton;
 class QTextEdit;
-
-// The File menu's items that the main window offers too: one action for both windows.
-struct SharedSheetActions
-{
-    QAction* open = nullptr;
-    QMenu* recent = nullptr;
-    QAction* reopenClosed = nullptr;
-};
 
 class CalcSheet : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit CalcSheet(const SharedSheetActions& shared = {}, QWidget* parent = nullptr);
+    // A fresh sheet, from the template. It is kept in `keptSheets`, when given, once it
+    // holds more than the template.
+    explicit CalcSheet(const ui::SheetFileActions& shared = {},
+        const KeptSheets* keptSheets = nullptr, QWidget* parent = nullptr);
+    ~CalcSheet() override;
 
     // Where the voltage-drop results come from when a report is tagged "VD".
     void setVoltageDropResults(std::function<QTextDocumentFragment()> results);
@@ -53,31 +56,63 @@ public:
 
     QTextEdit* document() const { return m_document; }
 
+    // The user's file the sheet was opened from or last saved to; empty for a sheet never
+    // saved.
+    QString filePath() const { return m_filePath; }
+
+    // File ▸ Save and Save As. False when the user cancels, or when the file could not be
+    // written, which a message says naming the file and the reason; the file is then as
+    // it was.
+    bool save();
+    bool saveAs();
+    bool saveTo(const QString& path);
+
+    // Before the sheet on screen gives way to another: a sheet opened or saved with
+    // changes not saved since asks whether to save them. False when the user cancels.
+    bool maybeSave();
+
+    // Shows the sheet file at `sheetFile` in place of this sheet, which is kept first. It
+    // is the sheet of the user's file `originalPath` (none when empty), with or without
+    // changes not saved to it; `kept` is its kept copy, when it has one already. The
+    // reason the file is refused, with nothing changed.
+    std::optional<QString> load(const QString& sheetFile, const QString& originalPath,
+        bool unsavedChanges = false, std::unique_ptr<KeptSheet> kept = {});
+
+    // Writes the kept copy now, when the sheet holds more than the template.
+    void keep();
+
 signals:
     void showMainWindowRequested();
+    // The sheet was opened from or saved to the user's file `path`.
+    void fileUsed(const QString& path);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus(const SharedSheetActions& shared);
-    QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* icon,
-        QKeySequence::StandardKey key);
+    void buildMenus(const ui::SheetFileActions& shared);
     // Asks where to export; empty when the user cancels.
     QString askExportPath(const QString& title, const QString& filter, const QString& suffix);
     void refuseExport(const QString& path, const QString& reason);
-    int menuBarHeight() const;
     void appendPlainText(const QString& text);
     void appendFragment(const QTextDocumentFragment& fragment);
     QTextCursor insertionPointAtEnd();
     void layOut();
+    void adoptDocument(QTextDocument* document);
+    void updateCaption();
+    bool holdsMoreThanTemplate() const;
 
     QWidget* m_client = nullptr; // the designed area below the menu bar
     QTextEdit* m_document = nullptr;
     QPushButton* m_showMain = nullptr;
     QPushButton* m_close = nullptr;
     QPushButton* m_print = nullptr;
-    QAction* m_saveAction = nullptr;
-    QAction* m_saveAsAction = nullptr;
     std::function<QTextDocumentFragment()> m_voltageDropResults;
+    QString m_filePath;
+    const KeptSheets* m_keptSheets = nullptr;
+    std::unique_ptr<KeptSheet> m_kept;
+    QTimer* m_keepAfterTyping = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
 };
