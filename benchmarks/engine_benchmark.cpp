@@ -6,7 +6,7 @@
 #include "fault/fault_inputs.h"
 #include "nec/circuit_check.h"
 #include "nec/fill_inputs.h"
-#include "voltage_drop/voltage_drop_calculation.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QTest>
 
@@ -14,11 +14,12 @@
 
 namespace {
 
-VoltageDropSettings defaultSettings()
+// A calculator as the main window's first activation leaves it.
+VoltageDropCalculator activatedCalculator()
 {
-    VoltageDropSettings settings;
-    settings.fillUnsetDefaults();
-    return settings;
+    VoltageDropCalculator calculator;
+    calculator.activate();
+    return calculator;
 }
 
 ConduitGroup group(const char* size, InsulationType insulation, const char* count)
@@ -49,18 +50,18 @@ void EngineBenchmark::fixedSizeVoltageDrop()
     inputs.VoltsText = "480";
     inputs.LengthText = "200";
     inputs.SizeIndex = 8;
-    VoltageDropSettings settings = defaultSettings();
-    VoltageDropState state;
+    VoltageDropCalculator calculator = activatedCalculator();
+    const VoltageDropState& state = calculator.state();
 
     // 1.7320508 x 100 A x 0.25 ohm/1000 ft x 0.2 = 8.66 V.
-    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings);
+    const CalculationOutcome outcome = calculator.calculate(inputs);
     QVERIFY(!outcome.Message);
     QVERIFY(std::abs(state.VoltDrop - 8.66) < 0.005);
     QVERIFY(!state.ResultText.empty());
 
     QBENCHMARK
     {
-        CalculateVoltageDrop(inputs, state, settings);
+        calculator.calculate(inputs);
     }
 }
 
@@ -75,20 +76,20 @@ void EngineBenchmark::worstCaseWireSizeSearch()
     inputs.VoltsText = "480";
     inputs.LengthText = "1000";
     inputs.BranchPercentText = "1";
-    VoltageDropSettings settings = defaultSettings();
-    VoltageDropState state;
+    VoltageDropCalculator calculator = activatedCalculator();
+    const VoltageDropState& state = calculator.state();
 
     // 1000 kcmil in steel: 1.7320508 x 10,000 A x 0.018 ohm = 311.77 V over one set; 65
     // sets give 4.797 V, within the 4.8 V allowed, and 64 sets do not.
-    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings);
+    const CalculationOutcome outcome = calculator.calculate(inputs);
     QVERIFY(!outcome.Message);
     QCOMPARE(state.SizeIndex, 22);
-    QCOMPARE(settings.SetsPerPhase, 65);
+    QCOMPARE(calculator.settings().SetsPerPhase, 65);
     QVERIFY(state.PercentDrop <= 1.0);
 
     QBENCHMARK
     {
-        CalculateVoltageDrop(inputs, state, settings);
+        calculator.calculate(inputs);
     }
 }
 

@@ -3,8 +3,8 @@
 #include "app/application_setup.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "app/voltage_drop_settings.h"
 #include "first_frame.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QApplication>
 
@@ -13,8 +13,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     configureApplication(application);
 
-    VoltageDropSettings settings;
-    ProgramWindows windows(settings);
+    VoltageDropCalculator calculator;
+    ProgramWindows windows(calculator);
     new FirstFrameReporter(windows.showMainWindow());
     return application.exec();
 }

@@ -1,6 +1,6 @@
 #include "app/application_setup.h"
 #include "app/program_windows.h"
-#include "app/voltage_drop_settings.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QApplication>
 
@@ -9,8 +9,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     configureApplication(application);
 
-    VoltageDropSettings settings; // ResultReady starts False
-    ProgramWindows windows(settings);
+    VoltageDropCalculator calculator;
+    ProgramWindows windows(calculator);
     windows.showMainWindow();
     return application.exec();
 }

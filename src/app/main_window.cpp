@@ -3,7 +3,6 @@
 #include "app/about_window.h"
 #include "app/design_data_page.h"
 #include "app/introduction_page.h"
-#include "app/voltage_drop_settings.h"
 #include "conduit/conduit_sizer_page.h"
 #include "fault/short_circuit_page.h"
 #include "ui/accessibility.h"
@@ -12,6 +11,7 @@
 #include "ui/twips.h"
 #include "ui/widgets.h"
 #include "voltage_drop/results_history.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 #include "voltage_drop/voltage_drop_page.h"
 
 #include <QAbstractButton>
@@ -23,9 +23,9 @@
 #include <QTabWidget>
 
 MainWindow::MainWindow(
-    VoltageDropSettings& settings, const ui::SheetFileActions& sheetActions, QWidget* parent)
+    VoltageDropCalculator& calculator, const ui::SheetFileActions& sheetActions, QWidget* parent)
     : QMainWindow(parent)
-    , m_settings(settings)
+    , m_calculator(calculator)
 {
     setObjectName(QStringLiteral("Rudu_Vovor"));
     setWindowTitle(QStringLiteral("Tavilon   "));
@@ -43,7 +43,7 @@ MainWindow::MainWindow(
 
     m_history = new ResultsHistory(client);
 
-    m_voltageDrop = new VoltageDropPage(m_settings, m_history);
+    m_voltageDrop = new VoltageDropPage(m_calculator, m_history);
     m_conduitSizer = new ConduitSizerPage;
     m_shortCircuit = new ShortCircuitPage;
     m_designData = new DesignDataPage;
@@ -163,7 +163,7 @@ void MainWindow::pageChanged(int index)
 void MainWindow::activate()
 {
     m_voltageDrop->focusLoad();
-    m_settings.fillUnsetDefaults();
+    m_calculator.activate();
     m_voltageDrop->selectDefaultWireSize();
-    m_voltageDrop->setCalcSheetEnabled(m_settings.ResultReady);
+    m_voltageDrop->setCalcSheetEnabled(m_calculator.settings().ResultReady);
 }

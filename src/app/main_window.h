@@ -16,8 +16,8 @@ class QMenu;
 class QTabWidget;
 class ResultsHistory;
 class ShortCircuitPage;
+class VoltageDropCalculator;
 class VoltageDropPage;
-struct VoltageDropSettings;
 
 class MainWindow : public QMainWindow
 {
@@ -33,7 +33,7 @@ public:
     };
 
     // `sheetActions` are the File menu's items that the results sheet offers too.
-    explicit MainWindow(VoltageDropSettings& settings,
+    explicit MainWindow(VoltageDropCalculator& calculator,
         const ui::SheetFileActions& sheetActions = {}, QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return m_tabs; }
@@ -64,7 +64,7 @@ private:
     bool isTabControlBackground(const QWidget* widget) const;
     void activate();
 
-    VoltageDropSettings& m_settings;
+    VoltageDropCalculator& m_calculator;
     QTabWidget* m_tabs = nullptr;
     QMenu* m_tools = nullptr;
     QWidget* m_logo = nullptr;

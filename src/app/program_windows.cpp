@@ -15,14 +15,14 @@
 #include <QCoreApplication>
 #include <QScreen>
 
-ProgramWindows::ProgramWindows(VoltageDropSettings& settings)
-    : m_settings(settings)
+ProgramWindows::ProgramWindows(VoltageDropCalculator& calculator)
+    : m_calculator(calculator)
 { }
 
 MainWindow* ProgramWindows::showMainWindow()
 {
     if (!m_mainWindow) {
-        m_mainWindow = new MainWindow(m_settings);
+        m_mainWindow = new MainWindow(m_calculator);
         QObject::connect(m_mainWindow->voltageDropPage(), &VoltageDropPage::printRequested,
             m_mainWindow, [this] { sendVoltageDropReport(); });
         QObject::connect(m_mainWindow->shortCircuitPage(), &ShortCircuitPage::printRequested,

@@ -8,12 +8,12 @@
 
 class CalcSheet;
 class MainWindow;
-struct VoltageDropSettings;
+class VoltageDropCalculator;
 
 class ProgramWindows
 {
 public:
-    explicit ProgramWindows(VoltageDropSettings& settings);
+    explicit ProgramWindows(VoltageDropCalculator& calculator);
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
@@ -34,7 +34,7 @@ public:
 private:
     void placeBesideMainWindow(CalcSheet* sheet) const;
 
-    VoltageDropSettings& m_settings;
+    VoltageDropCalculator& m_calculator;
     QPointer<MainWindow> m_mainWindow;
     QPointer<CalcSheet> m_calcSheet;
 };

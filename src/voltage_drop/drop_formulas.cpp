@@ -19,6 +19,13 @@ AmpsColumn ChooseAmpsColumn(Material material, Temperature rating)
     return rating == Temperature::C75 ? AmpsColumn::AmpsAl75 : AmpsColumn::AmpsAl90;
 }
 
+void TakeConductorRow(VoltageDropState& state)
+{
+    const ConductorRow& row = ConductorTable(state.SizeIndex);
+    state.WireSizeName = std::string(row.SizeName);
+    state.WireAmps = row.amps(state.AmpsColumn);
+}
+
 bool ComputeLoadAmps(
     VoltageDropState& state, const VoltageDropInputs& inputs, const numtext::Separators& separators)
 {

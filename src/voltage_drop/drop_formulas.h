@@ -18,6 +18,9 @@ bool allFinite(std::initializer_list<double> values);
 
 AmpsColumn ChooseAmpsColumn(Material material, Temperature rating);
 
+// Sets WireSizeName and WireAmps from SizeIndex and AmpsColumn: the size a result reports.
+void TakeConductorRow(VoltageDropState& state);
+
 // Sets LoadKind and LoadAmps from the load entry. Fails, writing nothing, when the load
 // (or, for the volt-ampere entries, the voltage) is not a number, the voltage is 0, or
 // the arithmetic overflows.

@@ -24,14 +24,14 @@ class Calculation
 {
 public:
     Calculation(const VoltageDropInputs& inputs, VoltageDropState& state,
-        VoltageDropSettings& settings, const numtext::Separators& separators)
+        const VoltageDropSettings& settings, const numtext::Separators& separators)
         : m_inputs(inputs)
         , m_state(state)
         , m_settings(settings)
         , m_separators(separators)
     { }
 
-    CalculationOutcome run();
+    CalculationRun run();
 
 private:
     bool validate();
@@ -40,27 +40,29 @@ private:
     void refuseDropTooLarge(bool dropFinite);
     void refuse(const PageMessage& message, InputBox box, bool emptyBox)
     {
-        m_outcome.Message = message;
-        m_outcome.Focus = box;
-        m_outcome.EmptyFocusBox = emptyBox;
+        m_run.Outcome.Message = message;
+        m_run.Outcome.Focus = box;
+        m_run.Outcome.EmptyFocusBox = emptyBox;
     }
+    double powerFactor() const { return m_settings.PowerFactor.value_or(0); }
 
     const VoltageDropInputs& m_inputs;
     VoltageDropState& m_state;
-    VoltageDropSettings& m_settings;
+    const VoltageDropSettings& m_settings;
     const numtext::Separators& m_separators;
     double m_volts = 0;
-    CalculationOutcome m_outcome;
+    int m_sets = 1; // the sets entered for a fixed size; a search counts its own
+    CalculationRun m_run;
 };
 
-CalculationOutcome Calculation::run()
+CalculationRun Calculation::run()
 {
     if (!validate())
-        return m_outcome;
+        return m_run;
 
     if (m_inputs.Mode == CalcMode::FixedSize && m_inputs.SizeIndex < 0) {
         refuse(ChooseSizeFromListMessage(), InputBox::None, false);
-        return m_outcome;
+        return m_run;
     }
     m_state.SizeIndex = m_inputs.SizeIndex;
     switch (m_inputs.Phases) {
@@ -77,32 +79,35 @@ CalculationOutcome Calculation::run()
 
     if (m_inputs.Mode == CalcMode::FixedSize) {
         calculateFixedSize();
-        return m_outcome;
+        return m_run;
     }
     DisplayScript display;
-    if (const auto refusal
-        = SearchWireSize(m_inputs, m_state, m_settings, m_volts, display, m_separators)) {
-        m_outcome.Message = refusal;
+    const SearchOutcome search
+        = SearchWireSize(m_inputs, m_state, m_settings, m_volts, display, m_separators);
+    m_run.SetsPerPhase = search.SetsPerPhase;
+    if (search.Refusal) {
+        m_run.Outcome.Message = search.Refusal;
         display = {};
         display.clear();
+    } else {
+        m_run.ResultReady = true;
     }
-    m_outcome.Display = display.operations();
-    return m_outcome;
+    m_run.Outcome.Display = display.operations();
+    return m_run;
 }
 
 bool Calculation::validate()
 {
     // The searches start from one set; the fixed size runs with the sets entered.
-    int sets = 1;
     if (m_inputs.Mode == CalcMode::FixedSize && m_inputs.Parallel) {
         const auto wires = numtext::toInt16(m_inputs.WiresPerPhaseText, m_separators);
         if (!wires || *wires < 1) {
             refuse(kInvalidWiresPerPhase, InputBox::WiresPerPhase, false);
             return false;
         }
-        sets = *wires;
+        m_sets = *wires;
     }
-    m_settings.SetsPerPhase = sets;
+    m_run.SetsPerPhase = m_sets;
 
     if (m_inputs.LoadText.empty()) {
         refuse(kInvalidLoad, InputBox::Load, false);
@@ -156,12 +161,10 @@ bool Calculation::readTarget(const std::string& text, InputBox box)
 
 void Calculation::calculateFixedSize()
 {
-    const ConductorRow& row = ConductorTable(m_state.SizeIndex);
-    m_state.WireSizeName = std::string(row.SizeName);
     m_state.AmpsColumn = ChooseAmpsColumn(m_inputs.Wire, m_inputs.Rating);
-    m_state.WireAmps = row.amps(m_state.AmpsColumn);
+    TakeConductorRow(m_state);
 
-    const long long capacity = static_cast<long long>(m_settings.SetsPerPhase) * m_state.WireAmps;
+    const long long capacity = static_cast<long long>(m_sets) * m_state.WireAmps;
     if (capacity < m_state.LoadAmps) {
         refuse(
             {"The load is " + numtext::format(m_state.LoadAmps, numtext::Mask::Fixed2, m_separators)
@@ -183,8 +186,8 @@ void Calculation::calculateFixedSize()
         m_state.WireR = ImpedanceTable(m_state.SizeIndex, column);
         // The sets share the current.
         double drop = ((m_state.LoadAmps * m_state.WireR) * m_state.WireLength) * 2 / 1000;
-        if (m_settings.SetsPerPhase > 1)
-            drop = drop / m_settings.SetsPerPhase;
+        if (m_sets > 1)
+            drop = drop / m_sets;
         const double percent = drop / m_volts * 100;
         if (!allFinite({drop, percent})) {
             refuseDropTooLarge(std::isfinite(drop));
@@ -192,21 +195,23 @@ void Calculation::calculateFixedSize()
         }
         m_state.VoltDrop = drop;
         m_state.PercentDrop = percent;
-        display.show(BuildDcVoltageDropText(m_state, m_settings, m_inputs, m_volts, m_separators));
+        m_state.ResultText
+            = BuildDcVoltageDropText(m_state, m_settings, m_sets, m_inputs, m_volts, m_separators);
     } else {
         LookupWireImpedance(m_state, m_state.SizeIndex, m_inputs.Wire, m_inputs.Conduit);
-        if (!ComputeVoltageDrop(m_state, m_settings.PowerFactor, m_settings.SetsPerPhase,
-                m_inputs.Phases, m_volts)) {
+        if (!ComputeVoltageDrop(m_state, powerFactor(), m_sets, m_inputs.Phases, m_volts)) {
             // Against one volt the drop itself tells whether it is too large for a number.
             VoltageDropState scratch = m_state;
-            refuseDropTooLarge(ComputeVoltageDrop(
-                scratch, m_settings.PowerFactor, m_settings.SetsPerPhase, m_inputs.Phases, 1));
+            refuseDropTooLarge(
+                ComputeVoltageDrop(scratch, powerFactor(), m_sets, m_inputs.Phases, 1));
             return;
         }
-        display.show(BuildVoltageDropText(m_state, m_settings, m_inputs, m_volts, m_separators));
-        m_settings.ResultReady = true;
+        m_state.ResultText
+            = BuildVoltageDropText(m_state, m_settings, m_sets, m_inputs, m_volts, m_separators);
+        m_run.ResultReady = true;
     }
-    m_outcome.Display = display.operations();
+    display.show(m_state.ResultText);
+    m_run.Outcome.Display = display.operations();
 }
 
 // A drop too large for a number comes from a load or a length out of all proportion; a
@@ -223,8 +228,8 @@ void Calculation::refuseDropTooLarge(bool dropFinite)
 
 } // namespace
 
-CalculationOutcome CalculateVoltageDrop(const VoltageDropInputs& inputs, VoltageDropState& state,
-    VoltageDropSettings& settings, const numtext::Separators& separators)
+CalculationRun CalculateVoltageDrop(const VoltageDropInputs& inputs, VoltageDropState& state,
+    const VoltageDropSettings& settings, const numtext::Separators& separators)
 {
     return Calculation(inputs, state, settings, separators).run();
 }

@@ -5,9 +5,9 @@
 // The formulas both share are in drop_formulas.
 
 #include "app/number_text.h"
-#include "app/voltage_drop_settings.h"
 #include "voltage_drop/result_display.h"
 #include "voltage_drop/voltage_drop_inputs.h"
+#include "voltage_drop/voltage_drop_settings.h"
 #include "voltage_drop/voltage_drop_state.h"
 
 #include <optional>
@@ -23,8 +23,19 @@ struct CalculationOutcome
     std::vector<DisplayOperation> Display;
 };
 
+// One press as VoltageDropCalculator keeps it: the outcome for the page, and what its
+// settings are to keep.
+struct CalculationRun
+{
+    CalculationOutcome Outcome;
+    // The parallel sets the result was calculated with; none when the count typed was
+    // refused. Kept even when a later box is refused.
+    std::optional<int> SetsPerPhase;
+    bool ResultReady = false; // a result for the sheet was made
+};
+
 // The whole calculation of one press: validation, load current, then the fixed-size
-// calculation or the size search. Writes the state and the settings SetsPerPhase and
-// ResultReady.
-CalculationOutcome CalculateVoltageDrop(const VoltageDropInputs& inputs, VoltageDropState& state,
-    VoltageDropSettings& settings, const numtext::Separators& separators = {});
+// calculation or the size search. Writes the working record; reads the settings' power
+// factor and the choices the result text reports.
+CalculationRun CalculateVoltageDrop(const VoltageDropInputs& inputs, VoltageDropState& state,
+    const VoltageDropSettings& settings, const numtext::Separators& separators);

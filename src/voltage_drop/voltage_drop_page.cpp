@@ -1,6 +1,5 @@
 #include "voltage_drop/voltage_drop_page.h"
 
-#include "app/voltage_drop_settings.h"
 #include "ui/choice_list.h"
 #include "ui/focus.h"
 #include "ui/message_box.h"
@@ -8,7 +7,7 @@
 #include "ui/option_group.h"
 #include "voltage_drop/input_rules.h"
 #include "voltage_drop/results_history.h"
-#include "voltage_drop/voltage_drop_calculation.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -19,9 +18,9 @@
 static_assert(ResultsHistory::kSlots == kHistorySlots);
 
 VoltageDropPage::VoltageDropPage(
-    VoltageDropSettings& settings, ResultsHistory* history, QWidget* parent)
+    VoltageDropCalculator& calculator, ResultsHistory* history, QWidget* parent)
     : QWidget(parent)
-    , m_settings(settings)
+    , m_calculator(calculator)
     , m_history(history)
 {
     // The handlers are connected once the designed initial state is in place, so
@@ -165,15 +164,14 @@ void VoltageDropPage::voltageChosen()
 
 void VoltageDropPage::racewayChosen(int index)
 {
-    static const char* const names[] = {"Steel", "Aluminum", "PVC"}; // by RacewayIndex
-    m_settings.ConduitType = names[index];
+    m_calculator.chooseRaceway(static_cast<Raceway>(index));
     ClearVoltageDropResults();
     focusLoad();
 }
 
 void VoltageDropPage::materialChosen(int index)
 {
-    m_settings.WireMaterial = index == CopperIndex ? "cooper" : "aluminum";
+    m_calculator.chooseMaterial(static_cast<Material>(index));
     m_ui.coatedFrame->setVisible(isDirectCurrent() && isCopper());
     checkWireAmpacity();
     ClearVoltageDropResults();
@@ -182,7 +180,7 @@ void VoltageDropPage::materialChosen(int index)
 
 void VoltageDropPage::temperatureChosen(int index)
 {
-    m_settings.TempRating = index == Rated75CIndex ? "75 C" : "90 C";
+    m_calculator.chooseTemperature(static_cast<Temperature>(index));
     ClearVoltageDropResults();
     checkWireAmpacity();
     focusLoad();
@@ -192,9 +190,9 @@ void VoltageDropPage::powerFactorOptionChosen(int index)
 {
     m_ui.powerFactor->setEnabled(index == EnteredPowerFactorIndex);
     if (index == UnityPowerFactorIndex) {
-        m_settings.PowerFactor = 100;
+        m_calculator.choosePowerFactor(100);
     } else if (const std::optional<double> percent = ui::toNumber(m_ui.powerFactor->text())) {
-        m_settings.PowerFactor = *percent;
+        m_calculator.choosePowerFactor(*percent);
     }
     ClearVoltageDropResults();
     focusLoad();
@@ -217,7 +215,7 @@ void VoltageDropPage::powerFactorTextChanged()
     }
     if (m_ui.powerFactorOption->checkedId() == EnteredPowerFactorIndex) {
         if (const std::optional<double> percent = ui::toNumber(m_ui.powerFactor->text()))
-            m_settings.PowerFactor = *percent;
+            m_calculator.choosePowerFactor(*percent);
     }
     ClearVoltageDropResults();
 }
@@ -254,7 +252,7 @@ void VoltageDropPage::parallelConductorsToggled(bool ticked)
 void VoltageDropPage::wiresPerPhaseChanged()
 {
     if (const std::optional<qint16> sets = ui::toInt16(m_ui.wiresPerPhase->text()))
-        m_settings.SetsPerPhase = *sets;
+        m_calculator.chooseSetsPerPhase(*sets);
 }
 
 void VoltageDropPage::lengthChanged()
@@ -270,8 +268,7 @@ void VoltageDropPage::historyPicked(int slot)
 
 void VoltageDropPage::calculate()
 {
-    const CalculationOutcome outcome
-        = CalculateVoltageDrop(readInputs(), m_state, m_settings, ui::localeSeparators());
+    const CalculationOutcome outcome = m_calculator.calculate(readInputs(), ui::localeSeparators());
     if (outcome.Message)
         ui::showMessage(this, *outcome.Message);
     if (outcome.EmptyFocusBox) {
@@ -280,7 +277,7 @@ void VoltageDropPage::calculate()
     }
     giveFocusTo(outcome.Focus);
     play(outcome.Display);
-    setCalcSheetEnabled(m_settings.ResultReady);
+    setCalcSheetEnabled(m_calculator.settings().ResultReady);
 }
 
 void VoltageDropPage::ClearVoltageDropResults()

@@ -9,7 +9,6 @@
 #include "voltage_drop/result_display.h"
 #include "voltage_drop/voltage_drop_form.h"
 #include "voltage_drop/voltage_drop_inputs.h"
-#include "voltage_drop/voltage_drop_state.h"
 
 #include <QWidget>
 
@@ -18,14 +17,14 @@
 
 class QTextEdit;
 class ResultsHistory;
-struct VoltageDropSettings;
+class VoltageDropCalculator;
 
 class VoltageDropPage : public QWidget
 {
     Q_OBJECT
 public:
     VoltageDropPage(
-        VoltageDropSettings& settings, ResultsHistory* history, QWidget* parent = nullptr);
+        VoltageDropCalculator& calculator, ResultsHistory* history, QWidget* parent = nullptr);
     ~VoltageDropPage() override;
 
     // Gives txtLoad the focus, and runs what its focus-in runs, whichever page is shown.
@@ -85,8 +84,7 @@ private:
     bool isCopper() const;
     VoltageDropInputs readInputs() const;
 
-    VoltageDropSettings& m_settings;
-    VoltageDropState m_state;
+    VoltageDropCalculator& m_calculator;
     ResultsHistory* m_history;
     // The circuit choices from before the voltage now being typed.
     std::optional<CircuitSetup> m_setupBeforeTyping;

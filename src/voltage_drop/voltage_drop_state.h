@@ -1,8 +1,8 @@
 #pragma once
 
-// The working values of the voltage-drop calculator. They persist from one press of
-// the Calculate button to the next: a calculation writes only what it computes, and the
-// result text is built from whatever the record holds.
+// The working values of the voltage-drop calculator, which VoltageDropCalculator holds.
+// They persist from one press of the Calculate button to the next: a calculation writes
+// only what it computes, and the result text is built from whatever the record holds.
 
 #include "app/conductor_tables.h"
 

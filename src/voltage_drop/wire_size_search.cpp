@@ -16,8 +16,9 @@ constexpr int kSetLoopLimit = 11; // the set loop tries up to 11 sets; 1 to 10 h
 class Search
 {
 public:
-    Search(const VoltageDropInputs& inputs, VoltageDropState& state, VoltageDropSettings& settings,
-        double volts, DisplayScript& display, const numtext::Separators& separators)
+    Search(const VoltageDropInputs& inputs, VoltageDropState& state,
+        const VoltageDropSettings& settings, double volts, DisplayScript& display,
+        const numtext::Separators& separators)
         : m_inputs(inputs)
         , m_state(state)
         , m_settings(settings)
@@ -26,58 +27,65 @@ public:
         , m_separators(separators)
     { }
 
-    std::optional<PageMessage> run();
+    SearchOutcome run();
 
 private:
     bool findSizeForSets();
     bool findCarryingSize();
     bool addSet();
     void finish();
-    std::string buildText()
-    {
-        return BuildVoltageDropText(m_state, m_settings, m_inputs, m_volts, m_separators);
-    }
-    int& sets() { return m_settings.SetsPerPhase; }
+    // The size in force becomes the result: its name, ampacity and text go into the
+    // working record.
+    const std::string& recordResult();
 
     const VoltageDropInputs& m_inputs;
     VoltageDropState& m_state;
-    VoltageDropSettings& m_settings;
+    const VoltageDropSettings& m_settings;
+    int m_sets = 1; // the count of parallel sets being tried
     const double m_volts;
     DisplayScript& m_display;
     const numtext::Separators& m_separators;
 };
 
-std::optional<PageMessage> Search::run()
+SearchOutcome Search::run()
 {
     // Slots of an earlier search take no part in this one.
     m_display.hideAll();
-    sets() = 1;
     m_state.AmpsColumn = ChooseAmpsColumn(m_inputs.Wire, m_inputs.Rating);
     m_state.SizeIndex = m_inputs.Wire == Material::Copper ? kCopperStartRow : kAluminumStartRow;
     std::optional<int> previousAccepted;
 
     for (;;) {
         if (!findSizeForSets()) {
-            return PageMessage {
+            const PageMessage refusal {
                 "No conductor size carries this load within 100 parallel sets per phase.",
                 "Wire Size Invalid", MessageKind::Critical};
+            return {refusal, m_sets};
         }
-        m_display.show(buildText());
+        m_display.show(recordResult());
 
         // A size of 1/0 or larger may also run with one more set: record the best size of
         // each set count that changes it, and try the next count.
-        if (m_state.SizeIndex <= kLargestSingleOnlyRow || sets() >= kSetLoopLimit)
+        if (m_state.SizeIndex <= kLargestSingleOnlyRow || m_sets >= kSetLoopLimit)
             break;
         if (m_state.SizeIndex != previousAccepted) {
-            m_display.record(sets() - 1, numtext::plainNumber(sets()) + " Set");
+            m_display.record(m_sets - 1, numtext::plainNumber(m_sets) + " Set");
             m_display.emptyText();
         }
-        ++sets();
+        ++m_sets;
         previousAccepted = m_state.SizeIndex;
         m_state.SizeIndex = kSmallestParallelSizeRow;
     }
     finish();
-    return std::nullopt;
+    return {std::nullopt, m_sets};
+}
+
+const std::string& Search::recordResult()
+{
+    TakeConductorRow(m_state);
+    m_state.ResultText
+        = BuildVoltageDropText(m_state, m_settings, m_sets, m_inputs, m_volts, m_separators);
+    return m_state.ResultText;
 }
 
 // Walks up from SizeIndex to the first size that carries the load and keeps the drop
@@ -92,12 +100,12 @@ bool Search::findSizeForSets()
         for (int attempt = 0; m_state.SizeIndex <= kLastSizeRow; ++attempt) {
             LookupWireImpedance(m_state, m_state.SizeIndex, m_inputs.Wire, m_inputs.Conduit);
             const bool computed = ComputeVoltageDrop(
-                m_state, m_settings.PowerFactor, sets(), m_inputs.Phases, m_volts);
-            if (computed && sets() == 1 && attempt < kHistorySlots) {
+                m_state, m_settings.PowerFactor.value_or(0), m_sets, m_inputs.Phases, m_volts);
+            if (computed && m_sets == 1 && attempt < kHistorySlots) {
                 const std::string caption
                     = numtext::format(m_state.PercentDrop, numtext::Mask::Fixed2, m_separators)
                     + "%";
-                m_display.show(buildText());
+                m_display.show(recordResult());
                 m_display.record(attempt, caption);
                 attemptSlots.push_back(attempt);
             }
@@ -120,7 +128,7 @@ bool Search::findSizeForSets()
 bool Search::findCarryingSize()
 {
     while (m_state.SizeIndex < kRowPastTable
-        && sets() * ConductorTable(m_state.SizeIndex).amps(m_state.AmpsColumn) < m_state.LoadAmps) {
+        && m_sets * ConductorTable(m_state.SizeIndex).amps(m_state.AmpsColumn) < m_state.LoadAmps) {
         ++m_state.SizeIndex;
         if (m_state.SizeIndex == kRowPastTable) {
             if (!addSet())
@@ -133,15 +141,14 @@ bool Search::findCarryingSize()
 
 bool Search::addSet()
 {
-    if (sets() >= kMostSetsPerPhase)
+    if (m_sets >= kMostSetsPerPhase)
         return false;
-    ++sets();
+    ++m_sets;
     return true;
 }
 
 void Search::finish()
 {
-    m_settings.ResultReady = true;
     std::vector<int> visible;
     for (int slot = 0; slot < kHistorySlots; ++slot) {
         if (m_display.inUse(slot))
@@ -152,7 +159,7 @@ void Search::finish()
         return;
 
     m_display.select(kHistorySlots - 1);
-    if (sets() > 1) {
+    if (m_sets > 1) {
         m_display.select(visible.front());
         return;
     }
@@ -164,8 +171,8 @@ void Search::finish()
 
 } // namespace
 
-std::optional<PageMessage> SearchWireSize(const VoltageDropInputs& inputs, VoltageDropState& state,
-    VoltageDropSettings& settings, double volts, DisplayScript& display,
+SearchOutcome SearchWireSize(const VoltageDropInputs& inputs, VoltageDropState& state,
+    const VoltageDropSettings& settings, double volts, DisplayScript& display,
     const numtext::Separators& separators)
 {
     return Search(inputs, state, settings, volts, display, separators).run();

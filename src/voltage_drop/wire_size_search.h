@@ -6,19 +6,27 @@
 // best size for each further set count go into the results history.
 
 #include "app/number_text.h"
-#include "app/voltage_drop_settings.h"
 #include "voltage_drop/result_display.h"
 #include "voltage_drop/voltage_drop_inputs.h"
+#include "voltage_drop/voltage_drop_settings.h"
 #include "voltage_drop/voltage_drop_state.h"
 
 #include <optional>
 
 inline constexpr int kMostSetsPerPhase = 100;
 
+struct SearchOutcome
+{
+    // No size carries the load within kMostSetsPerPhase sets; the display script is then
+    // to be dropped.
+    std::optional<PageMessage> Refusal;
+    int SetsPerPhase = 1; // the last count of parallel sets the search tried
+};
+
 // Runs after the inputs have been validated and LoadAmps, WireLength, TargetPercent and
 // PhaseText set. Every circuit type, direct current included, is sized with the
-// alternating-current impedance. Returns the refusal when no size carries the load
-// within kMostSetsPerPhase sets, and the display script is then to be dropped.
-std::optional<PageMessage> SearchWireSize(const VoltageDropInputs& inputs, VoltageDropState& state,
-    VoltageDropSettings& settings, double volts, DisplayScript& display,
+// alternating-current impedance. Writes the working record; counts its sets itself, from
+// one.
+SearchOutcome SearchWireSize(const VoltageDropInputs& inputs, VoltageDropState& state,
+    const VoltageDropSettings& settings, double volts, DisplayScript& display,
     const numtext::Separators& separators = {});

@@ -1,9 +1,9 @@
 #include "app/program_windows.h"
-#include "app/voltage_drop_settings.h"
 #include "test_main.h"
 #include "ui/colours.h"
 #include "user_actions.h"
 #include "views.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -128,7 +128,7 @@ private slots:
     void textAndDrawingsStandOut();
 
 private:
-    VoltageDropSettings m_settings;
+    VoltageDropCalculator m_calculator;
     ProgramWindows* m_windows = nullptr;
     QPalette m_defaultPalette;
 };
@@ -136,8 +136,8 @@ private:
 void ColourSchemeTest::init()
 {
     m_defaultPalette = QApplication::palette();
-    m_settings = {};
-    m_windows = new ProgramWindows(m_settings);
+    m_calculator = {};
+    m_windows = new ProgramWindows(m_calculator);
 }
 
 void ColourSchemeTest::cleanup()

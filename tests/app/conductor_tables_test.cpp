@@ -1,6 +1,5 @@
 #include "app/conductor_tables.h"
 #include "app/design_data_documents.h"
-#include "app/voltage_drop_settings.h"
 #include "test_main.h"
 
 #include <QMap>
@@ -19,7 +18,6 @@ private slots:
     void resistanceSeriesAreSeparate();
     void sizesRiseSteadily();
     void ampacityDocumentAgrees();
-    void defaultsFillOnlyUnsetSettings();
 };
 
 void ConductorTablesTest::landmarkRows_data()
@@ -148,27 +146,6 @@ void ConductorTablesTest::ampacityDocumentAgrees()
         QVERIFY2(documentRows.contains(size), qPrintable(size));
         QCOMPARE(documentRows.value(size), expected);
     }
-}
-
-void ConductorTablesTest::defaultsFillOnlyUnsetSettings()
-{
-    VoltageDropSettings fresh;
-    fresh.fillUnsetDefaults();
-    QCOMPARE(fresh.PowerFactor, 100.0);
-    QCOMPARE(fresh.SetsPerPhase, 1);
-    QCOMPARE(QString::fromStdString(fresh.TempRating), QStringLiteral("75 C"));
-    QCOMPARE(QString::fromStdString(fresh.WireMaterial), QStringLiteral("cooper"));
-    QCOMPARE(QString::fromStdString(fresh.ConduitType), QStringLiteral("Steel"));
-    QVERIFY(!fresh.ResultReady);
-
-    VoltageDropSettings chosen {true, 85, 3, "90 C", "aluminum", "PVC"};
-    chosen.fillUnsetDefaults();
-    QCOMPARE(chosen.PowerFactor, 85.0);
-    QCOMPARE(chosen.SetsPerPhase, 3);
-    QCOMPARE(QString::fromStdString(chosen.TempRating), QStringLiteral("90 C"));
-    QCOMPARE(QString::fromStdString(chosen.WireMaterial), QStringLiteral("aluminum"));
-    QCOMPARE(QString::fromStdString(chosen.ConduitType), QStringLiteral("PVC"));
-    QVERIFY(chosen.ResultReady);
 }
 
 TAVILON_ENGINE_TEST_MAIN(ConductorTablesTest)

@@ -1,11 +1,11 @@
 #include "app/about_window.h"
 #include "app/main_window.h"
-#include "app/voltage_drop_settings.h"
 #include "find_control.h"
 #include "message_box_catcher.h"
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
 #include "user_actions.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -111,14 +111,14 @@ private:
         QTest::keyClicks(edit, text);
     }
 
-    VoltageDropSettings m_settings;
+    VoltageDropCalculator m_calculator;
     QPointer<MainWindow> m_window;
 };
 
 void KeyboardTest::init()
 {
-    m_settings = {};
-    m_window = new MainWindow(m_settings);
+    m_calculator = {};
+    m_window = new MainWindow(m_calculator);
 }
 
 void KeyboardTest::cleanup()

@@ -1,8 +1,8 @@
 #include "app/program_windows.h"
-#include "app/voltage_drop_settings.h"
 #include "test_main.h"
 #include "user_actions.h"
 #include "views.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -227,14 +227,14 @@ private slots:
     void everyControlFits();
 
 private:
-    VoltageDropSettings m_settings;
+    VoltageDropCalculator m_calculator;
     ProgramWindows* m_windows = nullptr;
 };
 
 void LayoutTest::init()
 {
-    m_settings = {};
-    m_windows = new ProgramWindows(m_settings);
+    m_calculator = {};
+    m_windows = new ProgramWindows(m_calculator);
 }
 
 void LayoutTest::cleanup()

@@ -1,10 +1,10 @@
 #include "app/main_window.h"
-#include "app/voltage_drop_settings.h"
 #include "find_control.h"
 #include "message_box_catcher.h"
 #include "test_main.h"
 #include "ui/message_box.h"
 #include "user_actions.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -72,14 +72,16 @@ private:
     }
     QAction* aboutAction() const { return m_window->findChild<QAction*>(QStringLiteral("About")); }
 
-    VoltageDropSettings m_settings;
+    const VoltageDropSettings& settings() const { return m_calculator.settings(); }
+
+    VoltageDropCalculator m_calculator;
     QPointer<MainWindow> m_window;
 };
 
 void MainWindowTest::init()
 {
-    m_settings = {};
-    m_window = new MainWindow(m_settings);
+    m_calculator = {};
+    m_window = new MainWindow(m_calculator);
 }
 
 void MainWindowTest::cleanup()
@@ -141,41 +143,41 @@ void MainWindowTest::logoFollowsThePage()
 
 void MainWindowTest::firstActivationFillsDefaults()
 {
-    QCOMPARE(m_settings.PowerFactor, 0.0);
+    QCOMPARE(settings().PowerFactor, std::nullopt);
     QVERIFY(showWindow());
-    QCOMPARE(m_settings.PowerFactor, 100.0);
-    QCOMPARE(m_settings.SetsPerPhase, 1);
-    QCOMPARE(QString::fromStdString(m_settings.TempRating), QStringLiteral("75 C"));
-    QCOMPARE(QString::fromStdString(m_settings.WireMaterial), QStringLiteral("cooper"));
-    QCOMPARE(QString::fromStdString(m_settings.ConduitType), QStringLiteral("Steel"));
-    QVERIFY(!m_settings.ResultReady);
+    QCOMPARE(settings().PowerFactor, 100.0);
+    QCOMPARE(settings().SetsPerPhase, 1);
+    QCOMPARE(settings().TempRating, Temperature::C75);
+    QCOMPARE(settings().WireMaterial, Material::Copper);
+    QCOMPARE(settings().ConduitType, Raceway::Steel);
+    QVERIFY(!settings().ResultReady);
     QVERIFY(!button("btnCalc_Sheet")->isEnabled());
 }
 
 void MainWindowTest::activationKeepsChosenSettings()
 {
     QVERIFY(showWindow());
-    m_settings.TempRating = "90 C";
-    m_settings.WireMaterial = "aluminum";
-    m_settings.ConduitType = "PVC";
 
     // Going to the About window and back is an activation; only unset settings are filled.
     m_window->showAbout();
     QWidget* about = testsupport::shownWindow(QStringLiteral("AboutRudu_Vovor"));
     QVERIFY(QTest::qWaitForWindowActive(about));
-    m_settings.PowerFactor = 0;
+    m_calculator = {}; // nothing set
+    m_calculator.chooseTemperature(Temperature::C90);
+    m_calculator.chooseMaterial(Material::Aluminum);
+    m_calculator.chooseRaceway(Raceway::Pvc);
     about->close();
     m_window->activateWindow();
-    QTRY_COMPARE(m_settings.PowerFactor, 100.0);
-    QCOMPARE(QString::fromStdString(m_settings.TempRating), QStringLiteral("90 C"));
-    QCOMPARE(QString::fromStdString(m_settings.WireMaterial), QStringLiteral("aluminum"));
-    QCOMPARE(QString::fromStdString(m_settings.ConduitType), QStringLiteral("PVC"));
+    QTRY_COMPARE(settings().PowerFactor, 100.0);
+    QCOMPARE(settings().TempRating, Temperature::C90);
+    QCOMPARE(settings().WireMaterial, Material::Aluminum);
+    QCOMPARE(settings().ConduitType, Raceway::Pvc);
 }
 
 void MainWindowTest::closingAMessageBoxIsNoActivation()
 {
     QVERIFY(showWindow());
-    m_settings.PowerFactor = 0;
+    m_calculator = {}; // nothing set: an activation would fill the power factor
     MessageBoxCatcher catcher;
     QWindow* activeWhileOpen = nullptr;
     catcher.setOnOpen([&] { activeWhileOpen = QGuiApplication::focusWindow(); });
@@ -187,14 +189,14 @@ void MainWindowTest::closingAMessageBoxIsNoActivation()
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     QTest::qWait(20);
-    QCOMPARE(m_settings.PowerFactor, 0.0);
+    QCOMPARE(settings().PowerFactor, std::nullopt);
 }
 
 void MainWindowTest::closingADropDownIsNoActivation()
 {
     QVERIFY(showWindow());
     tabs()->setCurrentIndex(MainWindow::ConduitSizerTab);
-    m_settings.PowerFactor = 0;
+    m_calculator = {}; // nothing set: an activation would fill the power factor
     auto* sizes
         = testsupport::findControl<QComboBox>(m_window, QStringLiteral("cbCondWireSize(0)"));
     sizes->showPopup();
@@ -207,7 +209,7 @@ void MainWindowTest::closingADropDownIsNoActivation()
     QCOMPARE(sizes->currentText(), QStringLiteral("   12 awg"));
     QTRY_COMPARE(QGuiApplication::focusWindow(), m_window->windowHandle());
     QTest::qWait(20);
-    QCOMPARE(m_settings.PowerFactor, 0.0);
+    QCOMPARE(settings().PowerFactor, std::nullopt);
 }
 
 void MainWindowTest::designDataShowsOneDocument_data()

@@ -5,11 +5,11 @@
 
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "app/voltage_drop_settings.h"
 #include "message_box_catcher.h"
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
 #include "user_actions.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -78,7 +78,7 @@ class Monkey
 public:
     Monkey(quint64 seed, const QString& pdfDirectory)
         : m_random(seed)
-        , m_windows(m_settings)
+        , m_windows(m_calculator)
         , m_pdfDirectory(pdfDirectory)
     {
         QObject::connect(&m_printAnswer, &QTimer::timeout, [this] { answerPrintDialog(); });
@@ -121,7 +121,7 @@ private:
     bool check(QString* failure);
 
     QRandomGenerator m_random;
-    VoltageDropSettings m_settings;
+    VoltageDropCalculator m_calculator;
     ProgramWindows m_windows;
     MessageBoxCatcher m_messages;
     QTimer m_printAnswer;

@@ -1,11 +1,11 @@
 #include "app/main_window.h"
-#include "app/voltage_drop_settings.h"
 #include "fault/short_circuit_page.h"
 #include "find_control.h"
 #include "message_box_catcher.h"
 #include "test_main.h"
 #include "ui/twips.h"
 #include "user_actions.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -602,8 +602,8 @@ void ShortCircuitPageTest::printHandsOverThePage()
 
 void ShortCircuitPageTest::panelGoesHomeWithThePage()
 {
-    VoltageDropSettings settings;
-    MainWindow window(settings);
+    VoltageDropCalculator calculator;
+    MainWindow window(calculator);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QWidget* panel

@@ -5,7 +5,7 @@
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "fuzz_separators.h"
-#include "voltage_drop/voltage_drop_calculation.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <cmath>
 
@@ -30,11 +30,13 @@ Enum choice(FuzzInput& input, int count)
     return static_cast<Enum>(input.byte() % count);
 }
 
-VoltageDropSettings defaultSettings()
+// A calculator as the main window's first activation leaves it, at a power factor chosen.
+VoltageDropCalculator activatedCalculator(double powerFactor)
 {
-    VoltageDropSettings settings;
-    settings.fillUnsetDefaults();
-    return settings;
+    VoltageDropCalculator calculator;
+    calculator.activate();
+    calculator.choosePowerFactor(powerFactor);
+    return calculator;
 }
 
 } // namespace
@@ -62,13 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     inputs.BranchPercentText = numberText(input, separators);
     inputs.FeederPercentText = numberText(input, separators);
     inputs.WiresPerPhaseText = numberText(input, separators);
-    VoltageDropSettings settings = defaultSettings();
-    settings.PowerFactor = 1 + input.byte() % 100;
+    const double powerFactor = 1 + input.byte() % 100;
 
-    VoltageDropState state;
-    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings, separators);
+    VoltageDropCalculator calculator = activatedCalculator(powerFactor);
+    const CalculationOutcome outcome = calculator.calculate(inputs, separators);
     if (outcome.Message)
         return 0;
+    const VoltageDropState& state = calculator.state();
+    const VoltageDropSettings& settings = calculator.settings();
 
     if (inputs.Mode != CalcMode::FixedSize) {
         FUZZ_CHECK(state.SizeIndex >= 0 && state.SizeIndex <= kLastSizeRow, "size row %d",
@@ -91,10 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double drop = state.VoltDrop;
     VoltageDropInputs longer = inputs;
     longer.LengthText = numtext::GeneralNumberText(2 * length, separators);
-    VoltageDropState again;
-    VoltageDropSettings settingsAgain = defaultSettings();
-    settingsAgain.PowerFactor = settings.PowerFactor;
-    const CalculationOutcome twice = CalculateVoltageDrop(longer, again, settingsAgain, separators);
+    VoltageDropCalculator calculatorAgain = activatedCalculator(powerFactor);
+    const CalculationOutcome twice = calculatorAgain.calculate(longer, separators);
+    const VoltageDropState& again = calculatorAgain.state();
     // Near the end of the range of numbers, doubling may push a step past it and be refused.
     const bool farFromOverflow
         = std::fabs(state.LoadAmps * length) < 1e290 && std::fabs(state.PercentDrop) < 1e290;

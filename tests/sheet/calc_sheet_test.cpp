@@ -1,10 +1,10 @@
 #include "app/program_windows.h"
-#include "app/voltage_drop_settings.h"
 #include "find_control.h"
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
 #include "ui/date_time_text.h"
 #include "user_actions.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QMenuBar>
 #include <QPointer>
@@ -54,15 +54,15 @@ private:
     // What pdfinfo says of a PDF file: its title, page size and the rest.
     static QString pdfInfo(const QString& pdf);
 
-    VoltageDropSettings m_settings;
+    VoltageDropCalculator m_calculator;
     ProgramWindows* m_windows = nullptr;
     QTemporaryDir m_dir;
 };
 
 void CalcSheetTest::init()
 {
-    m_settings = {};
-    m_windows = new ProgramWindows(m_settings);
+    m_calculator = {};
+    m_windows = new ProgramWindows(m_calculator);
 }
 
 void CalcSheetTest::cleanup()

@@ -1,10 +1,10 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "app/voltage_drop_settings.h"
 #include "find_control.h"
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
 #include "user_actions.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -47,14 +47,14 @@ private:
     // saying why, when its result does not show.
     [[nodiscard]] bool calculateVoltageDrop();
 
-    VoltageDropSettings m_settings;
+    VoltageDropCalculator m_calculator;
     ProgramWindows* m_windows = nullptr;
 };
 
 void ReportFlowTest::init()
 {
-    m_settings = {};
-    m_windows = new ProgramWindows(m_settings);
+    m_calculator = {};
+    m_windows = new ProgramWindows(m_calculator);
     QVERIFY(QTest::qWaitForWindowExposed(m_windows->showMainWindow()));
 }
 

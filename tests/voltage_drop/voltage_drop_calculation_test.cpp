@@ -1,7 +1,7 @@
 #include "test_main.h"
 #include "voltage_drop/drop_formulas.h"
 #include "voltage_drop/input_rules.h"
-#include "voltage_drop/voltage_drop_calculation.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 #include "voltage_drop/voltage_drop_text.h"
 
 #include <cmath>
@@ -10,17 +10,19 @@ Q_DECLARE_METATYPE(LoadEntry)
 Q_DECLARE_METATYPE(Circuit)
 Q_DECLARE_METATYPE(Material)
 Q_DECLARE_METATYPE(Temperature)
+Q_DECLARE_METATYPE(Raceway)
 Q_DECLARE_METATYPE(CalcMode)
 Q_DECLARE_METATYPE(InputBox)
 Q_DECLARE_METATYPE(MessageKind)
 
 namespace {
 
-VoltageDropSettings defaultSettings()
+// A calculator as the main window's first activation leaves it.
+VoltageDropCalculator activatedCalculator()
 {
-    VoltageDropSettings settings;
-    settings.fillUnsetDefaults();
-    return settings;
+    VoltageDropCalculator calculator;
+    calculator.activate();
+    return calculator;
 }
 
 // 480 V three-phase, 100 A, 200 ft of 3 awg copper, 75 C, steel conduit.
@@ -77,6 +79,10 @@ private slots:
     void directCurrentFixedSize();
     void ampacityRule_data();
     void ampacityRule();
+    void reportWordsFollowTheChoices_data();
+    void reportWordsFollowTheChoices();
+    void textBeforeTheFirstActivation();
+    void activationFillsOnlyUnsetSettings();
 };
 
 void VoltageDropCalculationTest::loadAmps_data()
@@ -238,10 +244,9 @@ void VoltageDropCalculationTest::parallelSetsDivideTheImpedance()
 
 void VoltageDropCalculationTest::threePhaseResultText()
 {
-    VoltageDropSettings settings = defaultSettings();
-    VoltageDropState state;
-    const CalculationOutcome outcome
-        = CalculateVoltageDrop(threePhaseExample(), state, settings, {});
+    VoltageDropCalculator calculator = activatedCalculator();
+    const VoltageDropState& state = calculator.state();
+    const CalculationOutcome outcome = calculator.calculate(threePhaseExample(), {});
     QVERIFY(!outcome.Message);
     const QStringList expected {
         "Percent Volts Drop   =  1.80 %",
@@ -258,7 +263,7 @@ void VoltageDropCalculationTest::threePhaseResultText()
     QCOMPARE(outcome.Display.front().What, DisplayOperation::Kind::Clear);
     QCOMPARE(state.WireSizeName, std::string("3 awg"));
     QCOMPARE(state.WireAmps, 100);
-    QVERIFY(settings.ResultReady);
+    QVERIFY(calculator.settings().ResultReady);
 }
 
 void VoltageDropCalculationTest::resultTextVariants_data()
@@ -304,19 +309,18 @@ void VoltageDropCalculationTest::resultTextVariants()
     QFETCH(int, line);
     QFETCH(QString, expected);
 
-    VoltageDropSettings settings = defaultSettings();
-    settings.SetsPerPhase = sets;
     VoltageDropState state;
     state.SizeIndex = 8;
+    TakeConductorRow(state);
     state.LoadAmps = 100;
     state.LoadKind = loadKind.toStdString();
     VoltageDropInputs inputs = threePhaseExample();
     inputs.LoadText = "1,000";
     inputs.LengthText = length.toStdString();
-    const std::string text = BuildVoltageDropText(state, settings, inputs, 480, {});
+    const std::string text
+        = BuildVoltageDropText(state, activatedCalculator().settings(), sets, inputs, 480, {});
     QCOMPARE(lines(text).size(), 8);
     QCOMPARE(lines(text).at(line), expected);
-    QCOMPARE(state.ResultText, text);
 }
 
 void VoltageDropCalculationTest::refusals_data()
@@ -484,9 +488,8 @@ void VoltageDropCalculationTest::refusals()
     inputs.Parallel = !wires.isEmpty();
     inputs.WiresPerPhaseText = wires.trimmed().toStdString();
 
-    VoltageDropSettings settings = defaultSettings();
-    VoltageDropState state;
-    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings, {});
+    VoltageDropCalculator calculator = activatedCalculator();
+    const CalculationOutcome outcome = calculator.calculate(inputs, {});
     QVERIFY(outcome.Message);
     QCOMPARE(QString::fromStdString(outcome.Message->Title), title);
     QCOMPARE(QString::fromStdString(outcome.Message->Text), text);
@@ -494,35 +497,34 @@ void VoltageDropCalculationTest::refusals()
     QCOMPARE(outcome.Focus, box);
     QCOMPARE(outcome.EmptyFocusBox, emptied);
     QVERIFY(outcome.Display.empty());
-    QVERIFY(!settings.ResultReady);
-    QVERIFY(state.ResultText.empty());
+    QVERIFY(!calculator.settings().ResultReady);
+    QVERIFY(calculator.state().ResultText.empty());
 }
 
 void VoltageDropCalculationTest::capacityEqualToLoadPasses()
 {
-    VoltageDropSettings settings = defaultSettings();
-    VoltageDropState state;
+    VoltageDropCalculator calculator = activatedCalculator();
     VoltageDropInputs inputs = threePhaseExample();
     inputs.SizeIndex = 5; // 8 awg: 50 A
     inputs.LoadText = "50";
-    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings, {});
+    const CalculationOutcome outcome = calculator.calculate(inputs, {});
     QVERIFY(!outcome.Message);
     QCOMPARE(lines(shownText(outcome)).at(4), QStringLiteral("Wire Amps ( 75 C )   =  50 amps"));
 }
 
 void VoltageDropCalculationTest::parallelSetsInFixedSize()
 {
-    VoltageDropSettings settings = defaultSettings();
-    VoltageDropState state;
+    VoltageDropCalculator calculator = activatedCalculator();
+    const VoltageDropSettings& settings = calculator.settings();
     VoltageDropInputs inputs = threePhaseExample();
     inputs.SizeIndex = 14; // 4/0 awg: 230 A
     inputs.LoadText = "400";
     inputs.Parallel = true;
     inputs.WiresPerPhaseText = "2";
-    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings, {});
+    const CalculationOutcome outcome = calculator.calculate(inputs, {});
     QVERIFY(!outcome.Message);
     QCOMPARE(settings.SetsPerPhase, 2);
-    QCOMPARE(state.EffectiveZ, 0.063 / 2);
+    QCOMPARE(calculator.state().EffectiveZ, 0.063 / 2);
     const QStringList shown = lines(shownText(outcome));
     QCOMPARE(shown.at(2), QStringLiteral("Wire Size   ( 2 ea )   =  4/0 awg cooper"));
     QCOMPARE(shown.at(4),
@@ -530,7 +532,7 @@ void VoltageDropCalculationTest::parallelSetsInFixedSize()
 
     // Without the parallel sets one conductor carries too little.
     inputs.Parallel = false;
-    const CalculationOutcome refused = CalculateVoltageDrop(inputs, state, settings, {});
+    const CalculationOutcome refused = calculator.calculate(inputs, {});
     QVERIFY(refused.Message);
     QCOMPARE(refused.Message->Text,
         std::string("The load is 400.00 amps, but the wire only carries 230 amps!"));
@@ -539,14 +541,14 @@ void VoltageDropCalculationTest::parallelSetsInFixedSize()
     // A count of sets rounds half to even.
     inputs.Parallel = true;
     inputs.WiresPerPhaseText = "2.5";
-    QVERIFY(!CalculateVoltageDrop(inputs, state, settings, {}).Message);
+    QVERIFY(!calculator.calculate(inputs, {}).Message);
     QCOMPARE(settings.SetsPerPhase, 2);
 }
 
 void VoltageDropCalculationTest::directCurrentFixedSize()
 {
-    VoltageDropSettings settings = defaultSettings();
-    VoltageDropState state;
+    VoltageDropCalculator calculator = activatedCalculator();
+    const VoltageDropState& state = calculator.state();
     VoltageDropInputs inputs = threePhaseExample();
     inputs.Phases = Circuit::DirectCurrent;
     inputs.Load = LoadEntry::TotalVa;
@@ -555,9 +557,9 @@ void VoltageDropCalculationTest::directCurrentFixedSize()
     inputs.LengthText = "50";
     inputs.SizeIndex = 6; // 6 awg
     inputs.Coated = Coating::Coated;
-    settings.PowerFactor = 85; // plays no part
+    calculator.choosePowerFactor(85); // plays no part
 
-    const CalculationOutcome outcome = CalculateVoltageDrop(inputs, state, settings, {});
+    const CalculationOutcome outcome = calculator.calculate(inputs, {});
     QVERIFY(!outcome.Message);
     QCOMPARE(state.LoadAmps, 50.0);
     QCOMPARE(state.WireR, 0.51);
@@ -571,16 +573,16 @@ void VoltageDropCalculationTest::directCurrentFixedSize()
         "DC Resistance         =  0.510 omhs per 1000 ft.",
     };
     QCOMPARE(lines(shownText(outcome)), expected);
-    QVERIFY2(!settings.ResultReady, "a direct-current result is not for the sheet");
+    QVERIFY2(!calculator.settings().ResultReady, "a direct-current result is not for the sheet");
 
     // Parallel sets share the current and show their total ampacity.
     inputs.Coated = Coating::Uncoated;
     inputs.Wire = Material::Aluminum;
-    settings.WireMaterial = "aluminum";
+    calculator.chooseMaterial(Material::Aluminum);
     inputs.SizeIndex = 11;
     inputs.Parallel = true;
     inputs.WiresPerPhaseText = "2";
-    const CalculationOutcome parallel = CalculateVoltageDrop(inputs, state, settings, {});
+    const CalculationOutcome parallel = calculator.calculate(inputs, {});
     QCOMPARE(state.WireR, 0.201);
     QCOMPARE(state.VoltDrop, ((50 * 0.201) * 50.0) * 2 / 1000 / 2);
     QCOMPARE(lines(shownText(parallel)).at(1),
@@ -631,6 +633,112 @@ void VoltageDropCalculationTest::ampacityRule()
             "", "Please choose 90C cooper for #18 and #16",
             "remote control circuits or lighting taps."};
         QCOMPARE(lines(ruling.Message->Text), expected);
+    }
+}
+
+void VoltageDropCalculationTest::reportWordsFollowTheChoices_data()
+{
+    QTest::addColumn<Material>("material");
+    QTest::addColumn<Temperature>("rating");
+    QTest::addColumn<Raceway>("raceway");
+    QTest::addColumn<QString>("sizeLine");
+    QTest::addColumn<QString>("ampsLine");
+    QTest::addColumn<QString>("conduitLine");
+
+    // 3 awg in Table 310-16: copper 100 A at 75 C and 110 A at 90 C, aluminum 75 A and 85 A.
+    QTest::newRow("copper 75 C steel") << Material::Copper << Temperature::C75 << Raceway::Steel
+                                       << "Wire Size   ( 1 ea )   =  3 awg cooper"
+                                       << "Wire Amps ( 75 C )   =  100 amps"
+                                       << "Conduit Type            =  Steel";
+    QTest::newRow("copper 90 C PVC") << Material::Copper << Temperature::C90 << Raceway::Pvc
+                                     << "Wire Size   ( 1 ea )   =  3 awg cooper"
+                                     << "Wire Amps ( 90 C )   =  110 amps"
+                                     << "Conduit Type            =  PVC";
+    QTest::newRow("aluminum 75 C aluminum")
+        << Material::Aluminum << Temperature::C75 << Raceway::Aluminum
+        << "Wire Size   ( 1 ea )   =  3 awg aluminum"
+        << "Wire Amps ( 75 C )   =  75 amps"
+        << "Conduit Type            =  Aluminum";
+    QTest::newRow("aluminum 90 C steel") << Material::Aluminum << Temperature::C90 << Raceway::Steel
+                                         << "Wire Size   ( 1 ea )   =  3 awg aluminum"
+                                         << "Wire Amps ( 90 C )   =  85 amps"
+                                         << "Conduit Type            =  Steel";
+}
+
+// The page hands each choice both to the calculator and, at the press, to the calculation.
+void VoltageDropCalculationTest::reportWordsFollowTheChoices()
+{
+    QFETCH(Material, material);
+    QFETCH(Temperature, rating);
+    QFETCH(Raceway, raceway);
+    QFETCH(QString, sizeLine);
+    QFETCH(QString, ampsLine);
+    QFETCH(QString, conduitLine);
+
+    VoltageDropCalculator calculator = activatedCalculator();
+    calculator.chooseMaterial(material);
+    calculator.chooseTemperature(rating);
+    calculator.chooseRaceway(raceway);
+    VoltageDropInputs inputs = threePhaseExample();
+    inputs.LoadText = "50"; // within every column
+    inputs.Wire = material;
+    inputs.Rating = rating;
+    inputs.Conduit = raceway;
+    QVERIFY(!calculator.calculate(inputs, {}).Message);
+    const QStringList shown = lines(calculator.state().ResultText);
+    QCOMPARE(shown.at(2), sizeLine);
+    QCOMPARE(shown.at(4), ampsLine);
+    QCOMPARE(shown.at(6), conduitLine);
+}
+
+// Before the first activation no choice is made: the text names none, and the power
+// factor counts as 0 %.
+void VoltageDropCalculationTest::textBeforeTheFirstActivation()
+{
+    VoltageDropCalculator calculator;
+    QVERIFY(!calculator.calculate(threePhaseExample(), {}).Message);
+    const QStringList shown = lines(calculator.state().ResultText);
+    QCOMPARE(shown.at(2), QStringLiteral("Wire Size   ( 1 ea )   =  3 awg "));
+    QCOMPARE(shown.at(4), QStringLiteral("Wire Amps (  )   =  100 amps"));
+    QCOMPARE(shown.at(6), QStringLiteral("Conduit Type            =  "));
+    // At 0 % only the reactance counts: 0.059 ohm per 1000 ft for 3 awg in steel (Chapter 9
+    // Table 9).
+    QCOMPARE(shown.at(7),
+        QStringLiteral(
+            "Effective Impedence  =  0.059 omhs per 1000 ft.       PF  =  0.0%     3 Phase"));
+}
+
+void VoltageDropCalculationTest::activationFillsOnlyUnsetSettings()
+{
+    VoltageDropCalculator fresh;
+    fresh.activate();
+    QCOMPARE(fresh.settings().PowerFactor, 100.0);
+    QCOMPARE(fresh.settings().SetsPerPhase, 1);
+    QCOMPARE(fresh.settings().TempRating, Temperature::C75);
+    QCOMPARE(fresh.settings().WireMaterial, Material::Copper);
+    QCOMPARE(fresh.settings().ConduitType, Raceway::Steel);
+    QVERIFY(!fresh.settings().ResultReady);
+
+    VoltageDropCalculator chosen;
+    QVERIFY(!chosen.calculate(threePhaseExample(), {}).Message); // a result for the sheet
+    chosen.choosePowerFactor(85);
+    chosen.chooseSetsPerPhase(3);
+    chosen.chooseTemperature(Temperature::C90);
+    chosen.chooseMaterial(Material::Aluminum);
+    chosen.chooseRaceway(Raceway::Pvc);
+    chosen.activate();
+    QCOMPARE(chosen.settings().PowerFactor, 85.0);
+    QCOMPARE(chosen.settings().SetsPerPhase, 3);
+    QCOMPARE(chosen.settings().TempRating, Temperature::C90);
+    QCOMPARE(chosen.settings().WireMaterial, Material::Aluminum);
+    QCOMPARE(chosen.settings().ConduitType, Raceway::Pvc);
+    QVERIFY(chosen.settings().ResultReady);
+
+    // A count of sets typed below one counts as unset.
+    for (int sets : {0, -2}) {
+        chosen.chooseSetsPerPhase(sets);
+        chosen.activate();
+        QCOMPARE(chosen.settings().SetsPerPhase, 1);
     }
 }
 

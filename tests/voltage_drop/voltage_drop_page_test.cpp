@@ -1,10 +1,10 @@
 #include "app/main_window.h"
-#include "app/voltage_drop_settings.h"
 #include "find_control.h"
 #include "message_box_catcher.h"
 #include "test_main.h"
 #include "ui/message_box.h"
 #include "user_actions.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 #include "voltage_drop/voltage_drop_page.h"
 
 #include <QCheckBox>
@@ -130,7 +130,9 @@ private:
     // The worked example: 480 V three-phase, 100 A, 200 ft, copper 75 C in steel.
     void enterThreeAwgExample();
 
-    VoltageDropSettings m_settings;
+    const VoltageDropSettings& settings() const { return m_calculator.settings(); }
+
+    VoltageDropCalculator m_calculator;
     QPointer<MainWindow> m_window;
 };
 
@@ -146,8 +148,8 @@ void VoltageDropPageTest::cleanup()
 
 bool VoltageDropPageTest::openWindow()
 {
-    m_settings = {};
-    m_window = new MainWindow(m_settings);
+    m_calculator = {};
+    m_window = new MainWindow(m_calculator);
     m_window->show();
     if (!activate(m_window))
         return false;
@@ -587,12 +589,12 @@ void VoltageDropPageTest::smallSizesFollowTheAmpacityRule()
     QVERIFY(clickOption(QStringLiteral("rbTemp(1)")));
     QCOMPARE(catcher.count(), 3);
     QVERIFY(calculateButton()->isEnabled());
-    QCOMPARE(QString::fromStdString(m_settings.TempRating), QStringLiteral("90 C"));
+    QCOMPARE(settings().TempRating, Temperature::C90);
     // Aluminum takes no notice of the temperature.
     QVERIFY(clickOption(QStringLiteral("Wire_Type(1)")));
     QCOMPARE(catcher.count(), 4);
     QVERIFY(!calculateButton()->isEnabled());
-    QCOMPARE(QString::fromStdString(m_settings.WireMaterial), QStringLiteral("aluminum"));
+    QCOMPARE(settings().WireMaterial, Material::Aluminum);
 }
 
 void VoltageDropPageTest::powerFactorText()
@@ -601,7 +603,7 @@ void VoltageDropPageTest::powerFactorText()
     QLineEdit* percent = edit(QStringLiteral("txtPF"));
     QVERIFY(clickOption(QStringLiteral("rbPF(1)")));
     QVERIFY(percent->isEnabled());
-    QCOMPARE(m_settings.PowerFactor, 85.0);
+    QCOMPARE(settings().PowerFactor, 85.0);
 
     // The text is corrected before the message shows.
     QStringList textWhileOpen;
@@ -615,7 +617,7 @@ void VoltageDropPageTest::powerFactorText()
         QCOMPARE(message.icon, QMessageBox::Information);
     }
     QVERIFY(!textWhileOpen.contains(QStringLiteral("101")));
-    QCOMPARE(m_settings.PowerFactor, 100.0);
+    QCOMPARE(settings().PowerFactor, 100.0);
 
     catcher.clear();
     type(percent, QStringLiteral("0"));
@@ -623,20 +625,20 @@ void VoltageDropPageTest::powerFactorText()
     QCOMPARE(catcher.count(), 1);
     QCOMPARE(catcher.last().text, QStringLiteral("Power Factor must be greater than 0.1"));
     QCOMPARE(textWhileOpen.last(), QStringLiteral("0.1"));
-    QCOMPARE(m_settings.PowerFactor, 0.1);
+    QCOMPARE(settings().PowerFactor, 0.1);
 
     catcher.clear();
     type(percent, QStringLiteral("85"));
     QCOMPARE(catcher.count(), 0);
-    QCOMPARE(m_settings.PowerFactor, 85.0);
+    QCOMPARE(settings().PowerFactor, 85.0);
     // Text that is no number is no value.
     type(percent, QStringLiteral("x"));
     QCOMPARE(catcher.count(), 0);
-    QCOMPARE(m_settings.PowerFactor, 85.0);
+    QCOMPARE(settings().PowerFactor, 85.0);
 
     QVERIFY(clickOption(QStringLiteral("rbPF(0)")));
     QVERIFY(!percent->isEnabled());
-    QCOMPARE(m_settings.PowerFactor, 100.0);
+    QCOMPARE(settings().PowerFactor, 100.0);
 }
 
 void VoltageDropPageTest::numbersInTheUserLocale_data()
@@ -687,7 +689,7 @@ void VoltageDropPageTest::numbersInTheUserLocale()
     QCOMPARE(catcher.count(), 1);
     QCOMPARE(edit(QStringLiteral("txtPF"))->text(),
         QString(QLatin1Char('0') + point + QLatin1Char('1')));
-    QCOMPARE(m_settings.PowerFactor, 0.1);
+    QCOMPARE(settings().PowerFactor, 0.1);
 }
 
 void VoltageDropPageTest::parallelConductorsNeedOneOught()
@@ -701,9 +703,9 @@ void VoltageDropPageTest::parallelConductorsNeedOneOught()
     QCOMPARE(sizes->currentText(), QStringLiteral("  1/0 awg"));
     QVERIFY(edit(QStringLiteral("txtNumberOfWires"))->isEnabled());
     QVERIFY(find(QStringLiteral("lblWiresPerPhase"))->isEnabled());
-    QCOMPARE(m_settings.SetsPerPhase, 2);
+    QCOMPARE(settings().SetsPerPhase, 2);
     type(edit(QStringLiteral("txtNumberOfWires")), QStringLiteral("3"));
-    QCOMPARE(m_settings.SetsPerPhase, 3);
+    QCOMPARE(settings().SetsPerPhase, 3);
     QCOMPARE(catcher.count(), 0);
 
     // The size is put back after the message has been closed.
@@ -806,7 +808,7 @@ void VoltageDropPageTest::fixedSizeResult()
     QCOMPARE(results()->document()->blockCount(), 8);
     QCOMPARE(visibleSlots(), QString());
     QVERIFY(find<QPushButton>(QStringLiteral("btnCalc_Sheet"))->isEnabled());
-    QVERIFY(m_settings.ResultReady);
+    QVERIFY(settings().ResultReady);
 }
 
 void VoltageDropPageTest::directCurrentResultIsNotForTheSheet()
@@ -823,7 +825,7 @@ void VoltageDropPageTest::directCurrentResultIsNotForTheSheet()
     QCOMPARE(results()->toPlainText().section(QLatin1Char('\n'), 5, 5),
         QStringLiteral("DC Resistance         =  0.510 omhs per 1000 ft."));
     QVERIFY(!find<QPushButton>(QStringLiteral("btnCalc_Sheet"))->isEnabled());
-    QVERIFY(!m_settings.ResultReady);
+    QVERIFY(!settings().ResultReady);
 }
 
 void VoltageDropPageTest::refusals_data()
@@ -928,7 +930,7 @@ void VoltageDropPageTest::refusals()
         : qobject_cast<QLineEdit*>(box)->text();
     QCOMPARE(after, textAfter);
     QVERIFY(results()->toPlainText().isEmpty());
-    QVERIFY(!m_settings.ResultReady);
+    QVERIFY(!settings().ResultReady);
 }
 
 // Changing the number of sets clears nothing; the refusal does, through the load box.
@@ -1056,7 +1058,7 @@ void VoltageDropPageTest::inputsClearTheResult()
         QVERIFY(clickOption(QLatin1String(name)));
         QVERIFY2(cleared(), name);
     }
-    QCOMPARE(QString::fromStdString(m_settings.ConduitType), QStringLiteral("Aluminum"));
+    QCOMPARE(settings().ConduitType, Raceway::Aluminum);
 
     type(edit(QStringLiteral("txtLoad")), QStringLiteral("600"));
     QVERIFY(showResult());

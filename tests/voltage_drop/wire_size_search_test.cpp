@@ -1,6 +1,6 @@
 #include "test_main.h"
 #include "voltage_drop/drop_formulas.h"
-#include "voltage_drop/voltage_drop_calculation.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <array>
 #include <cstdio>
@@ -113,21 +113,21 @@ private slots:
 private:
     CalculationOutcome calculate(const VoltageDropInputs& inputs)
     {
-        CalculationOutcome outcome = CalculateVoltageDrop(inputs, m_state, m_settings, {});
+        CalculationOutcome outcome = m_calculator.calculate(inputs, {});
         m_display.play(outcome.Display);
         return outcome;
     }
+    const VoltageDropState& state() const { return m_calculator.state(); }
+    const VoltageDropSettings& settings() const { return m_calculator.settings(); }
 
-    VoltageDropState m_state;
-    VoltageDropSettings m_settings;
+    VoltageDropCalculator m_calculator;
     ShownDisplay m_display;
 };
 
 void WireSizeSearchTest::init()
 {
-    m_state = {};
-    m_settings = {};
-    m_settings.fillUnsetDefaults();
+    m_calculator = {};
+    m_calculator.activate();
     m_display = {};
 }
 
@@ -135,11 +135,11 @@ void WireSizeSearchTest::oneSizeTriedLeavesNoHistory()
 {
     const CalculationOutcome outcome = calculate(branchSearch("100", "480", "200", "3.0"));
     QVERIFY(!outcome.Message);
-    QCOMPARE(m_state.SizeIndex, 8);
-    QCOMPARE(m_state.EffectiveZ, 0.25);
-    QCOMPARE(m_state.VoltDrop, 8.66);
-    QCOMPARE(m_settings.SetsPerPhase, 1);
-    QVERIFY(m_settings.ResultReady);
+    QCOMPARE(state().SizeIndex, 8);
+    QCOMPARE(state().EffectiveZ, 0.25);
+    QCOMPARE(state().VoltDrop, 8.66);
+    QCOMPARE(settings().SetsPerPhase, 1);
+    QVERIFY(settings().ResultReady);
 
     // Slot 0 held the one size tried; as the only slot it is hidden again, its result shown.
     QCOMPARE(m_display.history[0].caption, QStringLiteral("1.80%"));
@@ -156,7 +156,7 @@ void WireSizeSearchTest::oneSizeTriedLeavesNoHistory()
         "Effective Impedence  =  0.250 omhs per 1000 ft.       PF  =  100.0%     3 Phase",
     };
     QCOMPARE(lines(m_display.shown), expected);
-    QCOMPARE(m_state.ResultText, m_display.shown);
+    QCOMPARE(state().ResultText, m_display.shown);
 }
 
 void WireSizeSearchTest::dropEqualToTargetIsAccepted()
@@ -164,10 +164,10 @@ void WireSizeSearchTest::dropEqualToTargetIsAccepted()
     char exact[32];
     std::snprintf(exact, sizeof exact, "%.17g", 8.66 / 480 * 100);
     calculate(branchSearch("100", "480", "200", exact));
-    QCOMPARE(m_state.SizeIndex, 8);
+    QCOMPARE(state().SizeIndex, 8);
 
     calculate(branchSearch("100", "480", "200", "1.8041"));
-    QCOMPARE(m_state.SizeIndex, 9);
+    QCOMPARE(state().SizeIndex, 9);
     QCOMPARE(m_display.history[0].caption, QStringLiteral("1.80%"));
     QCOMPARE(m_display.visibleCaptions(), QStringLiteral("0:1.80% 1:1.44%"));
     QCOMPARE(m_display.selected, 1);
@@ -197,7 +197,7 @@ void WireSizeSearchTest::smallestSizeSearched()
     inputs.Wire = static_cast<Material>(material);
     inputs.Rating = static_cast<Temperature>(rating);
     calculate(inputs);
-    QCOMPARE(QString::fromStdString(m_state.WireSizeName), size);
+    QCOMPARE(QString::fromStdString(state().WireSizeName), size);
     QCOMPARE(m_display.history[0].caption, QStringLiteral("0.01%"));
 }
 
@@ -215,8 +215,8 @@ void WireSizeSearchTest::loadBeyondOneSetStartsWithParallelSets()
     QCOMPARE(lines(m_display.history[3].content).at(2),
         QStringLiteral("Wire Size   ( 4 ea )   =  1/0 awg cooper"));
     // The search leaves the last set count it tried.
-    QCOMPARE(m_settings.SetsPerPhase, 11);
-    QCOMPARE(m_state.SizeIndex, 11);
+    QCOMPARE(settings().SetsPerPhase, 11);
+    QCOMPARE(state().SizeIndex, 11);
 }
 
 void WireSizeSearchTest::setCountsThatChangeTheSizeAreRecorded()
@@ -286,23 +286,23 @@ void WireSizeSearchTest::feederSearchUsesItsOwnPercent()
     inputs.Mode = CalcMode::FeederSearch;
     inputs.FeederPercentText = "1.5";
     calculate(inputs);
-    QCOMPARE(m_state.TargetPercent, 1.5);
-    QCOMPARE(m_state.SizeIndex, 9); // 2 awg: 1.44 %
+    QCOMPARE(state().TargetPercent, 1.5);
+    QCOMPARE(state().SizeIndex, 9); // 2 awg: 1.44 %
 }
 
 void WireSizeSearchTest::directCurrentIsSizedLikeSinglePhase()
 {
     calculate(branchSearch("40", "24", "50", "3", Circuit::SinglePhase));
-    const int singlePhaseSize = m_state.SizeIndex;
-    const double singlePhaseDrop = m_state.PercentDrop;
+    const int singlePhaseSize = state().SizeIndex;
+    const double singlePhaseDrop = state().PercentDrop;
 
     calculate(branchSearch("40", "24", "50", "3", Circuit::DirectCurrent));
-    QCOMPARE(m_state.SizeIndex, singlePhaseSize);
-    QCOMPARE(m_state.PercentDrop, singlePhaseDrop);
+    QCOMPARE(state().SizeIndex, singlePhaseSize);
+    QCOMPARE(state().PercentDrop, singlePhaseDrop);
     const QStringList shown = lines(m_display.shown);
     QCOMPARE(shown.size(), 8);
     QVERIFY(shown.at(7).endsWith(QLatin1String("PF  =  100.0%     Direct Current")));
-    QVERIFY(m_settings.ResultReady);
+    QVERIFY(settings().ResultReady);
 }
 
 // With one set even 1000 kcmil drops too much: the attempts tell nothing and are hidden;
@@ -320,7 +320,7 @@ void WireSizeSearchTest::dropBeyondTheLargestSizeAddsSets()
         QStringLiteral("Wire Amps ( 75 C )   =  420 amps    Wire Amps ( total ) =  4200 amps"));
 
     // Six sets of 1000 kcmil would exceed the target.
-    VoltageDropState six = m_state;
+    VoltageDropState six = state();
     LookupWireImpedance(six, 22, Material::Copper, Raceway::Steel);
     QVERIFY(ComputeVoltageDrop(six, 100, 6, Circuit::ThreePhase, 480));
     QVERIFY(six.PercentDrop > 0.1);
@@ -335,11 +335,11 @@ void WireSizeSearchTest::elevenSetsFromTheStartShowTheLastResult()
     QCOMPARE(m_display.visibleCaptions(), QString());
     for (const DisplayOperation& operation : outcome.Display)
         QVERIFY(operation.What != DisplayOperation::Kind::Select);
-    QCOMPARE(m_settings.SetsPerPhase, 12);
+    QCOMPARE(settings().SetsPerPhase, 12);
     QCOMPARE(
         lines(m_display.shown).at(2), QStringLiteral("Wire Size   ( 12 ea ) =  1000 kcmil cooper"));
-    QCOMPARE(m_display.shown, m_state.ResultText);
-    QVERIFY(m_settings.ResultReady);
+    QCOMPARE(m_display.shown, state().ResultText);
+    QVERIFY(settings().ResultReady);
 }
 
 void WireSizeSearchTest::tooManySetsAreRefused_data()
@@ -383,7 +383,7 @@ void WireSizeSearchTest::tooManySetsAreRefused()
     QCOMPARE(outcome.Display.front().What, DisplayOperation::Kind::Clear);
     QCOMPARE(m_display.shown, std::string());
     QCOMPARE(m_display.visibleCaptions(), QString());
-    QVERIFY(!m_settings.ResultReady);
+    QVERIFY(!settings().ResultReady);
 }
 
 TAVILON_ENGINE_TEST_MAIN(WireSizeSearchTest)

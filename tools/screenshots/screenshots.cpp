@@ -5,8 +5,8 @@
 #include "app/application_setup.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "app/voltage_drop_settings.h"
 #include "sheet/calc_sheet.h"
+#include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -27,7 +27,7 @@ class Session
 {
 public:
     Session(const QString& directory)
-        : m_windows(m_settings)
+        : m_windows(m_calculator)
         , m_directory(directory)
     {
         m_main = m_windows.showMainWindow();
@@ -69,7 +69,7 @@ public:
     ProgramWindows& windows() { return m_windows; }
 
 private:
-    VoltageDropSettings m_settings;
+    VoltageDropCalculator m_calculator;
     ProgramWindows m_windows;
     MainWindow* m_main = nullptr;
     QString m_directory;
