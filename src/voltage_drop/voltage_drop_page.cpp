@@ -26,7 +26,28 @@ VoltageDropPage::VoltageDropPage(
     // The handlers are connected once the designed initial state is in place, so
     // building runs none of them.
     m_ui.setupUi(this);
+    showChoicesInForce();
     connectHandlers();
+}
+
+// The settings live for the whole run, a page only as long as its window: a page made
+// again after Exit shows the choices in force, which the results report, rather than the
+// designed ones.
+void VoltageDropPage::showChoicesInForce()
+{
+    const VoltageDropSettings& settings = m_calculator.settings();
+    if (settings.WireMaterial)
+        m_ui.wireType->button(static_cast<int>(*settings.WireMaterial))->setChecked(true);
+    if (settings.TempRating)
+        m_ui.temperature->button(static_cast<int>(*settings.TempRating))->setChecked(true);
+    if (settings.ConduitType)
+        m_ui.conduit->button(static_cast<int>(*settings.ConduitType))->setChecked(true);
+    if (settings.PowerFactor && *settings.PowerFactor != 100) {
+        m_ui.powerFactorOption->button(EnteredPowerFactorIndex)->setChecked(true);
+        m_ui.powerFactor->setEnabled(true);
+        m_ui.powerFactor->setText(
+            ui::fromStd(numtext::GeneralNumberText(*settings.PowerFactor, ui::localeSeparators())));
+    }
 }
 
 VoltageDropPage::~VoltageDropPage()

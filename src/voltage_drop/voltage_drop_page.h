@@ -48,6 +48,7 @@ signals:
     void printRequested();
 
 private:
+    void showChoicesInForce();
     void connectHandlers();
 
     // Handlers of the page's controls.

@@ -66,6 +66,7 @@ private slots:
     void lightingTapNote();
     void fixedSizeResult();
     void directCurrentResultIsNotForTheSheet();
+    void aNewWindowShowsTheChoicesInForce();
     void refusals_data();
     void refusals();
     void capacityRefusalClearsThroughTheLoadBox();
@@ -809,6 +810,41 @@ void VoltageDropPageTest::fixedSizeResult()
     QCOMPARE(visibleSlots(), QString());
     QVERIFY(find<QPushButton>(QStringLiteral("btnCalc_Sheet"))->isEnabled());
     QVERIFY(settings().ResultReady);
+}
+
+void VoltageDropPageTest::aNewWindowShowsTheChoicesInForce()
+{
+    QVERIFY(clickOption(QStringLiteral("Wire_Type(1)")));
+    QVERIFY(clickOption(QStringLiteral("rbTemp(1)")));
+    QVERIFY(clickOption(QStringLiteral("Conduit(2)")));
+    QVERIFY(clickOption(QStringLiteral("rbPF(1)")));
+
+    // Exit, and the main window made again for the same run.
+    QPointer<MainWindow> old = m_window;
+    m_window->close();
+    QTRY_VERIFY(old.isNull());
+    m_window = new MainWindow(m_calculator);
+    m_window->show();
+    QVERIFY(activate(m_window));
+    m_window->tabs()->setCurrentIndex(MainWindow::VoltageDropTab);
+    for (const char* chosen : {"Wire_Type(1)", "rbTemp(1)", "Conduit(2)", "rbPF(1)"})
+        QVERIFY2(option(QLatin1String(chosen))->isChecked(), chosen);
+    QCOMPARE(edit(QStringLiteral("txtPF"))->text(), QStringLiteral("85"));
+    QVERIFY(edit(QStringLiteral("txtPF"))->isEnabled());
+
+    // The result is worked and reported for the same conductor: 3 awg aluminum at 90 C
+    // carries 85 A (Table 310-16), not copper's 110 A.
+    QVERIFY(clickOption(QStringLiteral("VD_CALC(0)")));
+    type(edit(QStringLiteral("txtLoad")), QStringLiteral("80"));
+    type(edit(QStringLiteral("txtLength")), QStringLiteral("200"));
+    QVERIFY(chooseFromList(list(QStringLiteral("cbWireSize")), QStringLiteral("     3 awg")));
+    QVERIFY(calculate());
+    const QString result = results()->toPlainText();
+    QVERIFY2(result.contains(QStringLiteral("3 awg aluminum")), qPrintable(result));
+    QVERIFY2(
+        result.contains(QStringLiteral("Wire Amps ( 90 C )   =  85 amps")), qPrintable(result));
+    QVERIFY2(result.contains(QStringLiteral("Conduit Type            =  PVC")), qPrintable(result));
+    QVERIFY2(result.contains(QStringLiteral("PF  =  85.0%")), qPrintable(result));
 }
 
 void VoltageDropPageTest::directCurrentResultIsNotForTheSheet()
