@@ -51,6 +51,9 @@ signals:
     // File ▸ Show Sheet and File ▸ Quit.
     void showSheetRequested();
     void quitRequested();
+    // A tool of the Tools menu sends a report to the results sheet: its text, lines
+    // broken with CR LF, the date already in it.
+    void sheetReportRequested(const QString& report);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

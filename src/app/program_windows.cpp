@@ -29,6 +29,10 @@ MainWindow* ProgramWindows::showMainWindow()
             m_mainWindow, [this] { sendFaultReport(); });
         QObject::connect(m_mainWindow->conduitSizerPage(), &ConduitSizerPage::printRequested,
             m_mainWindow, [this] { sendConduitReport(); });
+        QObject::connect(m_mainWindow, &MainWindow::sheetReportRequested, m_mainWindow,
+            [this](const QString& report) {
+                showCalcSheet()->printRTF(report, QStringLiteral("tool"));
+            });
     }
     m_mainWindow->show();
     m_mainWindow->raise();
