@@ -1,6 +1,7 @@
 #include "app/program_windows.h"
 
 #include "app/main_window.h"
+#include "app/sheet_files.h"
 #include "conduit/conduit_report.h"
 #include "conduit/conduit_sizer_page.h"
 #include "fault/fault_report.h"
@@ -12,17 +13,31 @@
 #include "ui/window_placement.h"
 #include "voltage_drop/voltage_drop_page.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QScreen>
 
-ProgramWindows::ProgramWindows(VoltageDropCalculator& calculator)
+ProgramWindows::ProgramWindows(VoltageDropCalculator& calculator, KeptSheets keptSheets)
     : m_calculator(calculator)
+    , m_sheetFiles(std::make_unique<SheetFiles>(std::move(keptSheets),
+          SheetFiles::SheetWindow {
+              [this] { return calcSheet(); }, [this] { return showCalcSheet(); }}))
 { }
+
+ProgramWindows::~ProgramWindows() = default;
+
+void ProgramWindows::quit()
+{
+    QApplication::closeAllWindows();
+}
 
 MainWindow* ProgramWindows::showMainWindow()
 {
     if (!m_mainWindow) {
-        m_mainWindow = new MainWindow(m_calculator);
+        m_mainWindow = new MainWindow(m_calculator, m_sheetFiles->actions());
+        QObject::connect(m_mainWindow, &MainWindow::showSheetRequested, m_mainWindow,
+            [this] { showCalcSheet(); });
+        QObject::connect(
+            m_mainWindow, &MainWindow::quitRequested, m_mainWindow, [this] { quit(); });
         QObject::connect(m_mainWindow->voltageDropPage(), &VoltageDropPage::printRequested,
             m_mainWindow, [this] { sendVoltageDropReport(); });
         QObject::connect(m_mainWindow->shortCircuitPage(), &ShortCircuitPage::printRequested,
@@ -48,7 +63,12 @@ MainWindow* ProgramWindows::mainWindow() const
 CalcSheet* ProgramWindows::showCalcSheet()
 {
     if (!m_calcSheet) {
-        m_calcSheet = new CalcSheet;
+        m_calcSheet = new CalcSheet(m_sheetFiles->actions(), &m_sheetFiles->keptSheets());
+        QObject::connect(
+            m_calcSheet, &CalcSheet::fileUsed, m_sheetFiles.get(), &SheetFiles::rememberFile);
+        // A closed sheet counts among the ten kept.
+        QObject::connect(m_calcSheet, &QObject::destroyed, m_sheetFiles.get(),
+            [files = m_sheetFiles.get()] { files->keptSheets().prune(); });
         QObject::connect(m_calcSheet, &CalcSheet::showMainWindowRequested, m_calcSheet,
             [this] { showMainWindow(); });
         m_calcSheet->setVoltageDropResults([this] {

@@ -4,16 +4,24 @@
 // the results sheet, which outlives the main window when the user exits with the
 // sheet still open.
 
+#include "sheet/kept_sheets.h"
+
 #include <QPointer>
 
+#include <memory>
+
 class CalcSheet;
+class SheetFiles;
 class MainWindow;
 class VoltageDropCalculator;
 
 class ProgramWindows
 {
 public:
-    explicit ProgramWindows(VoltageDropCalculator& calculator);
+    // Sheets are kept in `keptSheets`.
+    explicit ProgramWindows(
+        VoltageDropCalculator& calculator, KeptSheets keptSheets = KeptSheets());
+    ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
@@ -26,6 +34,12 @@ public:
     CalcSheet* showCalcSheet();
     CalcSheet* calcSheet() const;
 
+    // Opening, the recent files and the kept sheets, for both windows' File menus.
+    SheetFiles& sheetFiles() const { return *m_sheetFiles; }
+
+    // File ▸ Quit: every window of the program closes; the sheet is kept.
+    void quit();
+
     // The Print buttons of the calculator pages: the report goes to the end of the sheet.
     void sendVoltageDropReport();
     void sendFaultReport();
@@ -35,6 +49,7 @@ private:
     void placeBesideMainWindow(CalcSheet* sheet) const;
 
     VoltageDropCalculator& m_calculator;
+    std::unique_ptr<SheetFiles> m_sheetFiles;
     QPointer<MainWindow> m_mainWindow;
     QPointer<CalcSheet> m_calcSheet;
 };

@@ -315,22 +315,17 @@ bool CalcSheet::maybeSave()
     }
 }
 
-std::optional<QString> CalcSheet::load(const QString& sheetFile, const QString& originalPath,
+void CalcSheet::replaceWith(std::unique_ptr<QTextDocument> opened, const QString& originalPath,
     bool unsavedChanges, std::unique_ptr<KeptSheet> kept)
 {
-    auto* opened = new QTextDocument(m_document);
-    if (std::optional<QString> refused = openSheet(sheetFile, opened)) {
-        delete opened;
-        return refused;
-    }
     // The sheet that was here is kept, and its kept copy now counts as closed.
     keep();
     m_kept = std::move(kept);
     m_filePath = originalPath.isEmpty() ? QString() : QFileInfo(originalPath).absoluteFilePath();
     opened->setModified(unsavedChanges);
-    adoptDocument(opened);
+    opened->setParent(m_document);
+    adoptDocument(opened.release());
     updateCaption();
-    return std::nullopt;
 }
 
 // Closing asks nothing: the sheet is kept, and its kept copy counts as closed at once.

@@ -18,6 +18,7 @@ class KeptSheet;
 class KeptSheets;
 class QAction;
 class QAction;
+class QTextDocument;
 class QTimer;
 class QMenu;
 class QPushButton;
@@ -71,11 +72,10 @@ public:
     // changes not saved since asks whether to save them. False when the user cancels.
     bool maybeSave();
 
-    // Shows the sheet file at `sheetFile` in place of this sheet, which is kept first. It
-    // is the sheet of the user's file `originalPath` (none when empty), with or without
-    // changes not saved to it; `kept` is its kept copy, when it has one already. The
-    // reason the file is refused, with nothing changed.
-    std::optional<QString> load(const QString& sheetFile, const QString& originalPath,
+    // Shows `opened`, a sheet read from a file, in place of this sheet, which is kept
+    // first. It is the sheet of the user's file `originalPath` (none when empty), with or
+    // without changes not saved to it; `kept` is its kept copy, when it has one already.
+    void replaceWith(std::unique_ptr<QTextDocument> opened, const QString& originalPath,
         bool unsavedChanges = false, std::unique_ptr<KeptSheet> kept = {});
 
     // Writes the kept copy now, when the sheet holds more than the template.

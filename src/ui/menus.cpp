@@ -7,14 +7,22 @@
 
 namespace ui {
 
-QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* icon,
+QAction* makeAction(QObject* owner, const char* name, const QString& text, const char* icon,
     QKeySequence::StandardKey key)
 {
-    QAction* action = menu->addAction(text);
+    auto* action = new QAction(text, owner);
     action->setObjectName(QLatin1String(name));
     if (icon)
         action->setIcon(QIcon::fromTheme(QLatin1String(icon)));
     action->setShortcuts(key);
+    return action;
+}
+
+QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* icon,
+    QKeySequence::StandardKey key)
+{
+    QAction* action = makeAction(menu, name, text, icon, key);
+    menu->addAction(action);
     return action;
 }
 

@@ -8,10 +8,16 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QObject;
 class QString;
 
 namespace ui {
 
+// An action that `owner` holds, to be added to menus.
+QAction* makeAction(QObject* owner, const char* name, const QString& text,
+    const char* icon = nullptr, QKeySequence::StandardKey key = QKeySequence::UnknownKey);
+
+// An action made in a menu, which holds it.
 QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* icon = nullptr,
     QKeySequence::StandardKey key = QKeySequence::UnknownKey);
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace testsupport {
@@ -23,6 +24,13 @@ inline void pinEnvironment()
     qputenv("QT_FONT_DPI", "96");
     qputenv("QT_SCALE_FACTOR", "1");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+}
+
+// The program's files (kept sheets, recent files) go to the test folders Qt keeps apart
+// from the user's own.
+inline void keepFilesApart()
+{
+    QStandardPaths::setTestModeEnabled(true);
 }
 
 inline void pinLocale()
@@ -49,6 +57,7 @@ public:
         pinScreen();                                                                               \
         QApplication application(argc, argv);                                                      \
         configureApplication(application);                                                         \
+        testsupport::keepFilesApart();                                                             \
         testsupport::pinLocale();                                                                  \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
