@@ -1,5 +1,7 @@
 #include "app/application_setup.h"
+#include "app/command_line.h"
 #include "app/program_windows.h"
+#include "app/sheet_files.h"
 #include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QApplication>
@@ -8,9 +10,14 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     configureApplication(application);
+    const CommandLine commandLine = readCommandLine(QApplication::arguments());
+    if (commandLine.exitStatus)
+        return *commandLine.exitStatus;
 
     VoltageDropCalculator calculator;
     ProgramWindows windows(calculator);
     windows.showMainWindow();
+    if (!commandLine.sheetFile.isEmpty())
+        windows.sheetFiles().open(commandLine.sheetFile);
     return application.exec();
 }
