@@ -33,5 +33,8 @@ void MessageBoxCatcher::answer()
     m_messages << message;
     if (m_onOpen)
         m_onOpen();
-    box->done(QMessageBox::Ok);
+    if (QAbstractButton* chosen = box->button(m_answer))
+        chosen->click();
+    else
+        box->done(QMessageBox::Ok);
 }

@@ -31,6 +31,8 @@ public:
     // Runs while a box is open, before it is answered (for checking what else the
     // window shows at that moment).
     void setOnOpen(std::function<void()> onOpen) { m_onOpen = std::move(onOpen); }
+    // The button a question is answered with; a box without it is closed as with OK.
+    void setAnswer(QMessageBox::StandardButton answer) { m_answer = answer; }
 
 private:
     void answer();
@@ -39,4 +41,5 @@ private:
     QElapsedTimer m_waiting; // since the box showed, until it is active
     QList<Message> m_messages;
     std::function<void()> m_onOpen;
+    QMessageBox::StandardButton m_answer = QMessageBox::NoButton;
 };
