@@ -1,11 +1,13 @@
 #include "app/program_windows.h"
 #include "find_control.h"
+#include "message_box_catcher.h"
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
 #include "ui/date_time_text.h"
 #include "user_actions.h"
 #include "voltage_drop/voltage_drop_calculator.h"
 
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrintDialog>
@@ -30,6 +32,8 @@ private slots:
     void voltageDropReportCarriesResultsAndNotes();
     void userTextStaysPlain();
     void undoTakesBackOneReportAtATime();
+    void exportThatFailsSaysWhy_data();
+    void exportThatFailsSaysWhy();
     void reportMovesTheInsertionPoint_data();
     void reportMovesTheInsertionPoint();
     void closeDiscardsTheSheet();
@@ -180,6 +184,39 @@ void CalcSheetTest::undoTakesBackOneReportAtATime()
     QCOMPARE(text(), sheetTemplate);
     QVERIFY(!document->isUndoAvailable());
     QVERIFY(!document->isModified());
+}
+
+void CalcSheetTest::exportThatFailsSaysWhy_data()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::newRow("PDF") << true;
+    QTest::newRow("OpenDocument Text") << false;
+}
+
+void CalcSheetTest::exportThatFailsSaysWhy()
+{
+    QFETCH(bool, pdf);
+    CalcSheet* calcSheet = m_windows->showCalcSheet();
+    // Tests run as root, so permission bits prove nothing: a file stands where the folder
+    // would be.
+    const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString path
+        = blocker + (pdf ? QStringLiteral("/sheet.pdf") : QStringLiteral("/sheet.odt"));
+    MessageBoxCatcher catcher;
+    QVERIFY(!(pdf ? calcSheet->exportPdf(path) : calcSheet->exportOdt(path)));
+    QCOMPARE(catcher.count(), 1);
+    QCOMPARE(catcher.last().title, QStringLiteral("Export Failed"));
+    QVERIFY2(catcher.last().text.startsWith(path + QStringLiteral(" could not be written: ")),
+        qPrintable(catcher.last().text));
+    QVERIFY(catcher.last().text.size() > path.size() + 25); // with its reason
+
+    const QString written
+        = m_dir.filePath(pdf ? QStringLiteral("sheet.pdf") : QStringLiteral("sheet.odt"));
+    QVERIFY(pdf ? calcSheet->exportPdf(written) : calcSheet->exportOdt(written));
+    QVERIFY(QFileInfo(written).size() > 0);
 }
 
 void CalcSheetTest::reportMovesTheInsertionPoint_data()
