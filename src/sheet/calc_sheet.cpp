@@ -210,13 +210,13 @@ void CalcSheet::adoptDocument(QTextDocument* document)
     if (made)
         delete old;
     m_document->moveCursor(QTextCursor::End);
-    connect(document, &QTextDocument::modificationChanged, this, &QWidget::setWindowModified);
+    connect(document, &QTextDocument::modificationChanged, this, &CalcSheet::updateCaption);
     // The edit reports changes to what Undo can do, not what a new document can.
     m_undo->setEnabled(document->isUndoAvailable());
     m_redo->setEnabled(document->isRedoAvailable());
     connect(
         document, &QTextDocument::contentsChanged, m_keepAfterTyping, qOverload<>(&QTimer::start));
-    setWindowModified(document->isModified());
+    updateCaption();
 }
 
 // "Calculation Results Sheet" for a sheet never saved; once saved or opened, the file's
@@ -224,11 +224,12 @@ void CalcSheet::adoptDocument(QTextDocument* document)
 void CalcSheet::updateCaption()
 {
     const QString title = QStringLiteral("Calculation Results Sheet");
-    if (m_filePath.isEmpty())
+    if (m_filePath.isEmpty()) {
         setWindowTitle(title);
-    else
-        setWindowTitle(
-            QStringLiteral("%1 \u2014 %2[*]").arg(title, QFileInfo(m_filePath).fileName()));
+        return;
+    }
+    setWindowTitle(QStringLiteral("%1 \u2014 %2[*]").arg(title, QFileInfo(m_filePath).fileName()));
+    setWindowModified(m_document->document()->isModified());
 }
 
 bool CalcSheet::holdsMoreThanTemplate() const
@@ -360,6 +361,7 @@ void CalcSheet::printRTF(const QString& text, const QString& tag)
         appendPlainText(ui::fromStd(VoltageDropNotes));
     }
     report.endEditBlock();
+    m_document->ensureCursorVisible();
     keep();
 }
 
