@@ -1,7 +1,6 @@
 #include "app/application_setup.h"
 #include "app/command_line.h"
 #include "app/program_windows.h"
-#include "app/sheet_files.h"
 #include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QApplication>
@@ -18,6 +17,6 @@ int main(int argc, char* argv[])
     ProgramWindows windows(calculator);
     windows.showMainWindow();
     if (!commandLine.sheetFile.isEmpty())
-        windows.sheetFiles().open(commandLine.sheetFile);
+        windows.openSheetOnceShown(commandLine.sheetFile);
     return application.exec();
 }

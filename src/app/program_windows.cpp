@@ -15,6 +15,39 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+// Runs an action once, soon after a window is first drawn: by then the window manager has
+// said where it put the window.
+class OnFirstExpose : public QObject
+{
+public:
+    OnFirstExpose(QWindow* window, std::function<void()> action)
+        : QObject(window)
+        , m_action(std::move(action))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, std::move(m_action));
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
 
 ProgramWindows::ProgramWindows(VoltageDropCalculator& calculator, KeptSheets keptSheets)
     : m_calculator(calculator)
@@ -24,6 +57,16 @@ ProgramWindows::ProgramWindows(VoltageDropCalculator& calculator, KeptSheets kep
 { }
 
 ProgramWindows::~ProgramWindows() = default;
+
+void ProgramWindows::openSheetOnceShown(const QString& path)
+{
+    const auto open = [this, path] { m_sheetFiles->open(path); };
+    QWindow* window = m_mainWindow ? m_mainWindow->windowHandle() : nullptr;
+    if (!window || window->isExposed())
+        QTimer::singleShot(0, m_sheetFiles.get(), open);
+    else
+        new OnFirstExpose(window, open);
+}
 
 void ProgramWindows::quit()
 {

@@ -7,6 +7,7 @@
 #include "sheet/kept_sheets.h"
 
 #include <QPointer>
+#include <QString>
 
 #include <memory>
 
@@ -36,6 +37,10 @@ public:
 
     // Opening, the recent files and the kept sheets, for both windows' File menus.
     SheetFiles& sheetFiles() const { return *m_sheetFiles; }
+
+    // Opens a sheet file beside the main window once the window system has placed that,
+    // as `tavilon FILE` does.
+    void openSheetOnceShown(const QString& path);
 
     // File ▸ Quit: every window of the program closes; the sheet is kept.
     void quit();
