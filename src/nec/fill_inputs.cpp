@@ -42,9 +42,8 @@ FillReading ReadFillInputs(const FillTexts& texts, const numtext::Separators& se
             continue;
         }
         if (!ConductorAreaOf(*size, group.Insulation)) {
-            reading.Problems.push_back({row, FillRowField::Size,
-                std::string(InsulationName(group.Insulation)) + " is not listed in "
-                    + std::string(SizeName(*size))});
+            reading.Problems.push_back(
+                {row, FillRowField::Size, UnlistedSizeReason(*size, group.Insulation)});
             continue;
         }
         request.Groups.push_back({static_cast<int>(*count), *size, group.Insulation});
@@ -53,6 +52,12 @@ FillReading ReadFillInputs(const FillTexts& texts, const numtext::Separators& se
     if (reading.Problems.empty() && !request.Groups.empty())
         reading.Request = std::move(request);
     return reading;
+}
+
+std::string UnlistedSizeReason(ConductorSize size, Insulation insulation)
+{
+    return std::string(SizeName(size)) + " is not listed for "
+        + std::string(InsulationName(insulation));
 }
 
 } // namespace nec

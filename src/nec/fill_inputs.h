@@ -54,4 +54,8 @@ struct FillReading
 
 FillReading ReadFillInputs(const FillTexts& texts, const numtext::Separators& separators);
 
+// The reason a size is marked when its insulation's table rows do not list it:
+// "1250 kcmil is not listed for THHN/THWN-2".
+std::string UnlistedSizeReason(ConductorSize size, Insulation insulation);
+
 } // namespace nec

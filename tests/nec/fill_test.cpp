@@ -326,7 +326,7 @@ void FillTest::marksRows_data()
                                   << whole;
     QTest::newRow("grouped wrongly") << QStringList {"1,00|12 AWG|TW"} << 0 << true << whole;
     QTest::newRow("THHN has no 1250 kcmil") << QStringList {"3|1250 kcmil|THHN/THWN-2"} << 0
-                                            << false << "THHN/THWN-2 is not listed in 1250 kcmil";
+                                            << false << "1250 kcmil is not listed for THHN/THWN-2";
     QTest::newRow("size not as the tables name it")
         << QStringList {"3|12 awg|TW"} << 0 << false << "not a size of the tables";
 }
