@@ -5,11 +5,13 @@
 #include "app/introduction_page.h"
 #include "conduit/conduit_sizer_page.h"
 #include "fault/short_circuit_page.h"
+#include "raceway_fill/raceway_fill_window.h"
 #include "ui/accessibility.h"
 #include "ui/activation_watcher.h"
 #include "ui/menus.h"
 #include "ui/twips.h"
 #include "ui/widgets.h"
+#include "ui/window_placement.h"
 #include "voltage_drop/results_history.h"
 #include "voltage_drop/voltage_drop_calculator.h"
 #include "voltage_drop/voltage_drop_page.h"
@@ -18,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QSvgWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -106,8 +109,9 @@ void MainWindow::buildMenus(const ui::SheetFileActions& sheetActions)
     connect(quit, &QAction::triggered, this, &MainWindow::quitRequested);
 
     m_tools = ui::addMenu(menuBar(), "menuTools", QStringLiteral("&Tools"));
-    // Until a tool is there, the menu is not offered.
-    m_tools->menuAction()->setVisible(false);
+    QAction* racewayFill
+        = ui::addAction(m_tools, "actionRacewayFill", QStringLiteral("&Raceway Fill…"));
+    connect(racewayFill, &QAction::triggered, this, &MainWindow::showRacewayFill);
 
     QMenu* help = ui::addMenu(menuBar(), "menuHelp", QStringLiteral("&Help"));
     QAction* about
@@ -122,6 +126,20 @@ void MainWindow::showAbout()
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
+}
+
+void MainWindow::showRacewayFill()
+{
+    if (!m_racewayFill) {
+        m_racewayFill = new RacewayFillWindow(this);
+        m_racewayFill->move(ui::besideWindow(
+            frameGeometry(), geometry(), m_racewayFill->size(), screen()->availableGeometry()));
+        connect(m_racewayFill, &RacewayFillWindow::sheetReportRequested, this,
+            &MainWindow::sheetReportRequested);
+    }
+    m_racewayFill->show();
+    m_racewayFill->raise();
+    m_racewayFill->activateWindow();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -14,6 +14,7 @@ class DesignDataPage;
 class IntroductionPage;
 class QMenu;
 class QTabWidget;
+class RacewayFillWindow;
 class ResultsHistory;
 class ShortCircuitPage;
 class VoltageDropCalculator;
@@ -43,6 +44,9 @@ public:
 
     // Shows the About window, creating it if it is not open.
     void showAbout();
+    // Tools ▸ Raceway Fill: shows the tool, creating it on first use, and brings it forward.
+    // The main window owns it, so it closes with the main window.
+    void showRacewayFill();
 
     // The menu bar's Tools menu, for the tools beside the calculator pages.
     QMenu* toolsMenu() const { return m_tools; }
@@ -78,4 +82,5 @@ private:
     DesignDataPage* m_designData = nullptr;
     IntroductionPage* m_introduction = nullptr;
     QPointer<AboutWindow> m_about;
+    RacewayFillWindow* m_racewayFill = nullptr;
 };
