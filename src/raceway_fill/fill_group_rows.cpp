@@ -16,6 +16,8 @@
 
 namespace {
 
+const QColor kCautionRed(192, 0, 0);
+
 enum Column
 {
     CountColumn,
@@ -86,8 +88,9 @@ void FillGroupRows::buildRow(int index)
     row.clear->setToolTip(QStringLiteral("Empties this group"));
     row.problem = ui::label(ui::indexedName(QStringLiteral("rfProblem"), index), QString(), this);
     ui::setResultName(row.problem, QStringLiteral("Problem") + group);
-    // Red as a caution, beside the words that say what is wrong.
-    ui::setTextHue(row.problem, Qt::red);
+    // Red as a caution, beside the words that say what is wrong: a dark red, which reads
+    // on the shaded ground of a group box with room to spare.
+    ui::setTextHue(row.problem, kCautionRed);
 
     auto* grid = static_cast<QGridLayout*>(layout());
     const int line = index + 1;
