@@ -148,7 +148,8 @@ QGroupBox* RacewayFillWindow::buildConductors()
 {
     QGroupBox* box
         = ui::groupBox(QStringLiteral("rfConductors"), QStringLiteral("Conductors"), this);
-    m_rows = new FillGroupRows;
+    // Made in the box, so that the colours of the rows' words are chosen for its ground.
+    m_rows = new FillGroupRows(box);
     m_rowsArea = new RowsArea(box);
     m_rowsArea->setObjectName(QStringLiteral("rfGroupArea"));
     m_rowsArea->setAccessibleName(QStringLiteral("Groups of conductors"));
@@ -208,6 +209,13 @@ QGroupBox* RacewayFillWindow::buildResult()
         box);
     m_answer = resultLabel(form, "rfAnswer", QStringLiteral("Smallest trade size"),
         QStringLiteral("The smallest trade size of the type that holds the conductors"), box);
+    // As wide as the longest answer, so that the window keeps its size when that comes.
+    int longestAnswer = 0;
+    for (nec::RacewayType type : nec::kAllRacewayTypes) {
+        longestAnswer = std::max(longestAnswer,
+            m_answer->fontMetrics().horizontalAdvance(ui::fromStd(AnswerText({}, type))));
+    }
+    m_answer->setMinimumWidth(longestAnswer);
     m_fill = resultLabel(form, "rfFill", QStringLiteral("Its fill"),
         QStringLiteral("The conductors' area over the whole area of that trade size"), box);
 

@@ -6,8 +6,10 @@
 #include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QHash>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSvgWidget>
@@ -92,6 +94,17 @@ QList<double> outlineContrasts(const QImage& drawn, const QImage& behind, const 
         }
     }
     return samples;
+}
+
+// Where a widget shows in its window: its own rectangle less what its ancestors clip off,
+// as a scroll area shows only part of what it holds.
+QRect shownArea(const QWidget* widget, const QWidget* window)
+{
+    QRect area(widget->mapTo(window, QPoint()), widget->size());
+    for (const QWidget* ancestor = widget->parentWidget(); ancestor && ancestor != window;
+         ancestor = ancestor->parentWidget())
+        area &= QRect(ancestor->mapTo(window, QPoint()), ancestor->size());
+    return area;
 }
 
 // The text a control shows, where it shows one.
@@ -182,18 +195,43 @@ void ColourSchemeTest::textAndDrawingsStandOut()
     };
 
     int texts = 0;
+    const auto checkText = [&](const QString& name, const QColor& ink, const QRect& area) {
+        const QColor ground = groundColour(shot, area);
+        const double contrast = ui::contrastRatio(ink, ground);
+        ++texts;
+        return contrast >= ui::kTextContrast ? QString()
+                                             : QStringLiteral("%1: %2 on %3, %4:1")
+                                                   .arg(name, ink.name(), ground.name())
+                                                   .arg(contrast, 0, 'f', 2);
+    };
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
         const QString text = shownText(widget).trimmed();
-        if (text.isEmpty() || !widget->isVisible() || !widget->isEnabled())
+        const QRect area = shownArea(widget, window);
+        if (text.isEmpty() || !widget->isVisible() || !widget->isEnabled() || area.isEmpty())
             continue;
-        const QColor ink = widget->palette().color(widget->foregroundRole());
-        const QColor ground = groundColour(shot, inWindow(widget));
-        const double contrast = ui::contrastRatio(ink, ground);
-        QVERIFY2(contrast >= ui::kTextContrast,
-            qPrintable(QStringLiteral("%1: %2 on %3, %4:1")
-                           .arg(widget->objectName(), ink.name(), ground.name())
-                           .arg(contrast, 0, 'f', 2)));
-        ++texts;
+        const QString failure = checkText(
+            widget->objectName(), widget->palette().color(widget->foregroundRole()), area);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+    // The cells of tables and lists, in the view's text colour.
+    for (const QAbstractItemView* view : window->findChildren<QAbstractItemView*>()) {
+        if (!view->isVisible() || qobject_cast<const QHeaderView*>(view))
+            continue;
+        const QAbstractItemModel* model = view->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            for (int column = 0; column < model->columnCount(); ++column) {
+                const QModelIndex index = model->index(row, column);
+                const QRect cell
+                    = view->visualRect(index).translated(view->viewport()->mapTo(window, QPoint()));
+                const QRect area = cell & shownArea(view->viewport(), window);
+                if (index.data().toString().trimmed().isEmpty() || area.isEmpty())
+                    continue;
+                const QString failure = checkText(
+                    QStringLiteral("%1 (%2, %3)").arg(view->objectName()).arg(row).arg(column),
+                    view->palette().color(QPalette::Text), area);
+                QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            }
+        }
     }
     QVERIFY(texts > 0);
 

@@ -62,6 +62,23 @@ public:
         return QTest::qWaitForWindowExposed(about) ? about : nullptr;
     }
     QWidget* sheet() const { return m_windows.calcSheet(); }
+    // Tools ▸ Raceway Fill, a window of its own that the main window owns.
+    QWidget* racewayFill() const
+    {
+        m_window->showRacewayFill();
+        QWidget* tool = shownWindow(QStringLiteral("RacewayFill"));
+        return tool && QTest::qWaitForWindowExposed(tool) ? tool : nullptr;
+    }
+    // Fills a group of the Raceway Fill window as its user does.
+    [[nodiscard]] bool fillGroup(
+        int row, const QString& count, const QString& size, const QString& insulation) const
+    {
+        if (!choose(QStringLiteral("rfSize(%1)").arg(row), size)
+            || !choose(QStringLiteral("rfInsulation(%1)").arg(row), insulation))
+            return false;
+        type(QStringLiteral("rfCount(%1)").arg(row), count);
+        return true;
+    }
 
 private:
     ProgramWindows& m_windows;
@@ -171,6 +188,53 @@ const View kViews[] = {
         [](const User& user) { return user.page(MainWindow::DesignDataTab); }},
     {"introduction", [](const User& user) { return user.page(MainWindow::IntroductionTab); }},
     {"about", [](const User& user) { return user.about(); }},
+    {"raceway fill, empty", [](const User& user) { return user.racewayFill(); }},
+    {"raceway fill, three groups",
+        [](const User& user) -> QWidget* {
+            QWidget* tool = user.racewayFill();
+            if (!tool
+                || !user.choose(QStringLiteral("rfRaceway"), QStringLiteral("PVC Schedule 80"))
+                || !user.fillGroup(0, QStringLiteral("3"), QStringLiteral("500 kcmil"),
+                    QStringLiteral("THHN/THWN-2"))
+                || !user.fillGroup(
+                    1, QStringLiteral("1"), QStringLiteral("1/0 AWG"), QStringLiteral("Bare"))
+                || !user.fillGroup(
+                    2, QStringLiteral("2"), QStringLiteral("12 AWG"), QStringLiteral("XHHW-2")))
+                return nullptr;
+            return tool;
+        }},
+    {"raceway fill, rows marked",
+        [](const User& user) -> QWidget* {
+            QWidget* tool = user.racewayFill();
+            if (!tool
+                || !user.fillGroup(0, QStringLiteral("10"), QStringLiteral("12 AWG"),
+                    QStringLiteral("THHN/THWN-2"))
+                || !user.fillGroup(1, QStringLiteral("3"), QStringLiteral("2000 kcmil"),
+                    QStringLiteral("THHN/THWN-2"))
+                || !user.fillGroup(2, QStringLiteral("2.5"), QStringLiteral("12 AWG"),
+                    QStringLiteral("THHN/THWN-2")))
+                return nullptr;
+            return tool;
+        }},
+    // Every row holds a thousand, and no trade size holds them.
+    {"raceway fill, twenty rows",
+        [](const User& user) -> QWidget* {
+            QWidget* tool = user.racewayFill();
+            for (int i = 0; tool && i < 10; ++i) {
+                if (!user.click(QStringLiteral("rfAddGroup")))
+                    return nullptr;
+            }
+            if (!tool
+                || !user.choose(QStringLiteral("rfRaceway"), QStringLiteral("PVC Schedule 80"))
+                || !user.click(QStringLiteral("rfNipple")))
+                return nullptr;
+            for (int row = 0; row < 20; ++row)
+                user.type(QStringLiteral("rfCount(%1)").arg(row), QStringLiteral("1000"));
+            if (!user.fillGroup(19, QStringLiteral("1000"), QStringLiteral("2000 kcmil"),
+                    QStringLiteral("XHHW-2")))
+                return nullptr;
+            return tool;
+        }},
     {"sheet",
         [](const User& user) -> QWidget* {
             user.page(MainWindow::ShortCircuitTab);
