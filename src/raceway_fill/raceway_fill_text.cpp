@@ -2,6 +2,8 @@
 
 #include "app/report_text.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kConductorAreaDecimals = 4;
@@ -28,7 +30,23 @@ std::string groupLine(const nec::GroupFill& group, const numtext::Separators& se
         + std::string(nec::SizeName(group.Group.Size)) + " "
         + std::string(nec::InsulationName(group.Group.Insulation)) + " at "
         + ConductorAreaText(group.EachArea.Value, separators) + " = "
-        + ConductorAreaText(group.TotalArea, separators) + "  (" + areaSource(group) + ")";
+        + ConductorAreaText(group.TotalArea, separators);
+}
+
+// Where the areas of each insulation came from, once each, in the order of the groups.
+std::string areaSources(const std::vector<nec::GroupFill>& groups)
+{
+    std::string lines = "Areas of one conductor:";
+    std::vector<nec::Insulation> named;
+    for (const nec::GroupFill& group : groups) {
+        const nec::Insulation insulation = group.Group.Insulation;
+        if (std::find(named.begin(), named.end(), insulation) != named.end())
+            continue;
+        named.push_back(insulation);
+        lines += ReportLineBreaks(1) + std::string(nec::InsulationName(insulation)) + ":  "
+            + areaSource(group);
+    }
+    return lines;
 }
 
 } // namespace
@@ -126,6 +144,7 @@ std::string BuildRacewayFillReport(const nec::FillRequest& request, const nec::F
     report += "Total:  " + ConductorCountText(result.TotalCount, separators)
         + (result.TotalCount == 1 ? " conductor, " : " conductors, ")
         + ConductorAreaText(result.TotalArea, separators) + ReportLineBreaks(2);
+    report += areaSources(result.Groups) + ReportLineBreaks(2);
 
     report += "Raceway:  " + raceway
         + (request.Nipple ? ", " + std::string(FillLimitWords(nec::FillLimit::Nipple)) : "")

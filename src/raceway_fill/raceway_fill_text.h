@@ -57,7 +57,7 @@ std::vector<TradeSizeTexts> TradeSizeTable(
 std::string HowManyFitBasis(int count, bool nipple);
 
 // The report for the results sheet: the heading, the date and time the button was
-// pressed, the groups with their areas and the tables they came from, the raceway, the
+// pressed, the groups with their areas, the tables the areas came from, the raceway, the
 // fill Table 1 allows, and the answer with its fill. Lines break with a carriage return
 // and line feed; the report ends without one.
 std::string BuildRacewayFillReport(const nec::FillRequest& request, const nec::FillResult& result,

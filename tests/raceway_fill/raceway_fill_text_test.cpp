@@ -40,7 +40,8 @@ QString lines(const QStringList& lines)
 
 const QString kHeading = QStringLiteral("Calculation Type: Raceway Fill (NEC 2023)");
 const QString kStamp = QStringLiteral("12/9/2026 3:04:05 PM");
-const QString kThhnRows = QStringLiteral("(Chapter 9 Table 5, THHN, THWN, THWN-2)");
+const QString kAreas = QStringLiteral("Areas of one conductor:");
+const QString kThhnArea = QStringLiteral("THHN/THWN-2:  Chapter 9 Table 5, THHN, THWN, THWN-2");
 const QString kOverTwo = QStringLiteral("Fill allowed:  40 %  (Chapter 9 Table 1, over two "
                                         "conductors)");
 
@@ -70,9 +71,9 @@ void RacewayFillTextTest::report_data()
     QTest::newRow("ten 12 AWG THHN in EMT")
         << Groups {{10, ConductorSize::Awg12}} << RacewayType::Emt << false << false
         << lines({kHeading, "", kStamp, "", "",
-               "Conductors:", "10 × 12 AWG THHN/THWN-2 at 0.0133 in² = 0.1330 in²  " + kThhnRows,
-               "Total:  10 conductors, 0.1330 in²", "", "Raceway:  EMT", kOverTwo, "",
-               "Smallest trade size:  3/4 EMT",
+               "Conductors:", "10 × 12 AWG THHN/THWN-2 at 0.0133 in² = 0.1330 in²",
+               "Total:  10 conductors, 0.1330 in²", "", kAreas, kThhnArea, "", "Raceway:  EMT",
+               kOverTwo, "", "Smallest trade size:  3/4 EMT",
                "Fill:  25.0 %  (0.1330 in² of 0.533 in², 0.213 in² allowed)"});
     // 3 × 0.7073 + 0.109 (Table 8, 1/0 stranded) = 2.2309 in²; PVC 40 2-1/2 allows 1.878,
     // 3 allows 2.907 of 7.268: 30.7 %.
@@ -80,18 +81,32 @@ void RacewayFillTextTest::report_data()
         << Groups {{3, ConductorSize::Kcmil500}, {1, ConductorSize::Awg1_0, Insulation::Bare}}
         << RacewayType::PvcSchedule40 << false << false
         << lines({kHeading, "", kStamp, "", "",
-               "Conductors:", "3 × 500 kcmil THHN/THWN-2 at 0.7073 in² = 2.1219 in²  " + kThhnRows,
-               "1 × 1/0 AWG Bare at 0.1090 in² = 0.1090 in²  (Chapter 9 Table 8, stranded)",
-               "Total:  4 conductors, 2.2309 in²", "", "Raceway:  PVC Schedule 40", kOverTwo, "",
-               "Smallest trade size:  3 PVC Schedule 40",
+               "Conductors:", "3 × 500 kcmil THHN/THWN-2 at 0.7073 in² = 2.1219 in²",
+               "1 × 1/0 AWG Bare at 0.1090 in² = 0.1090 in²", "Total:  4 conductors, 2.2309 in²",
+               "", kAreas, kThhnArea, "Bare:  Chapter 9 Table 8, stranded", "",
+               "Raceway:  PVC Schedule 40", kOverTwo, "", "Smallest trade size:  3 PVC Schedule 40",
                "Fill:  30.7 %  (2.2309 in² of 7.268 in², 2.907 in² allowed)"});
+    // 3 × 0.0366 (8 AWG THHN) + 3 × 0.0437 (8 AWG THW) + 0.0211 (10 AWG THHN) = 0.262 in²:
+    // 3/4 EMT allows 0.213, 1 EMT 0.346 of 0.864: 30.3 %. Each insulation's rows once.
+    QTest::newRow("two insulations in three groups")
+        << Groups {{3, ConductorSize::Awg8}, {3, ConductorSize::Awg8, Insulation::Thw},
+               {1, ConductorSize::Awg10}}
+        << RacewayType::Emt << false << false
+        << lines({kHeading, "", kStamp, "", "",
+               "Conductors:", "3 × 8 AWG THHN/THWN-2 at 0.0366 in² = 0.1098 in²",
+               "3 × 8 AWG THW at 0.0437 in² = 0.1311 in²",
+               "1 × 10 AWG THHN/THWN-2 at 0.0211 in² = 0.0211 in²",
+               "Total:  7 conductors, 0.2620 in²", "", kAreas, kThhnArea,
+               "THW:  Chapter 9 Table 5, TW, THW, THHW, THW-2", "", "Raceway:  EMT", kOverTwo, "",
+               "Smallest trade size:  1 EMT",
+               "Fill:  30.3 %  (0.2620 in² of 0.864 in², 0.346 in² allowed)"});
     // One conductor may fill 53 %: 0.1855 (1/0 THHN) above 1/2 EMT's 0.161, within 3/4's
     // 0.283 of 0.533: 34.8 %.
     QTest::newRow("one conductor")
         << Groups {{1, ConductorSize::Awg1_0}} << RacewayType::Emt << false << false
         << lines({kHeading, "", kStamp, "", "",
-               "Conductors:", "1 × 1/0 AWG THHN/THWN-2 at 0.1855 in² = 0.1855 in²  " + kThhnRows,
-               "Total:  1 conductor, 0.1855 in²", "", "Raceway:  EMT",
+               "Conductors:", "1 × 1/0 AWG THHN/THWN-2 at 0.1855 in² = 0.1855 in²",
+               "Total:  1 conductor, 0.1855 in²", "", kAreas, kThhnArea, "", "Raceway:  EMT",
                "Fill allowed:  53 %  (Chapter 9 Table 1, one conductor)", "",
                "Smallest trade size:  3/4 EMT",
                "Fill:  34.8 %  (0.1855 in² of 0.533 in², 0.283 in² allowed)"});
@@ -99,8 +114,9 @@ void RacewayFillTextTest::report_data()
     QTest::newRow("nipple")
         << Groups {{10, ConductorSize::Awg12}} << RacewayType::Emt << true << false
         << lines({kHeading, "", kStamp, "", "",
-               "Conductors:", "10 × 12 AWG THHN/THWN-2 at 0.0133 in² = 0.1330 in²  " + kThhnRows,
-               "Total:  10 conductors, 0.1330 in²", "", "Raceway:  EMT, nipple, 24 in or less",
+               "Conductors:", "10 × 12 AWG THHN/THWN-2 at 0.0133 in² = 0.1330 in²",
+               "Total:  10 conductors, 0.1330 in²", "", kAreas, kThhnArea, "",
+               "Raceway:  EMT, nipple, 24 in or less",
                "Fill allowed:  60 %  (Chapter 9 Table 1 and Note 4, nipple, 24 in or less)", "",
                "Smallest trade size:  1/2 EMT",
                "Fill:  43.8 %  (0.1330 in² of 0.304 in², 0.182 in² allowed)"});
@@ -109,26 +125,27 @@ void RacewayFillTextTest::report_data()
     QTest::newRow("fits by Note 7")
         << Groups {{3, ConductorSize::Kcmil600}} << RacewayType::PvcSchedule80 << false << false
         << lines({kHeading, "", kStamp, "", "",
-               "Conductors:", "3 × 600 kcmil THHN/THWN-2 at 0.8676 in² = 2.6028 in²  " + kThhnRows,
-               "Total:  3 conductors, 2.6028 in²", "", "Raceway:  PVC Schedule 80", kOverTwo, "",
-               "Smallest trade size:  3 PVC Schedule 80",
+               "Conductors:", "3 × 600 kcmil THHN/THWN-2 at 0.8676 in² = 2.6028 in²",
+               "Total:  3 conductors, 2.6028 in²", "", kAreas, kThhnArea, "",
+               "Raceway:  PVC Schedule 80", kOverTwo, "", "Smallest trade size:  3 PVC Schedule 80",
                "Fill:  40.4 %  (2.6028 in² of 6.442 in², 2.577 in² allowed)",
                "Fits by Chapter 9 Note 7: the trade size holds 3 of these conductors."});
     // 14 × 0.8676 = 12.1464 in² above PVC 40 6's 11.427, which holds 13 by Note 7.
     QTest::newRow("none holds them")
         << Groups {{14, ConductorSize::Kcmil600}} << RacewayType::PvcSchedule40 << false << false
-        << lines({kHeading, "", kStamp, "", "", "Conductors:",
-               "14 × 600 kcmil THHN/THWN-2 at 0.8676 in² = 12.1464 in²  " + kThhnRows,
-               "Total:  14 conductors, 12.1464 in²", "", "Raceway:  PVC Schedule 40", kOverTwo, "",
+        << lines({kHeading, "", kStamp, "", "",
+               "Conductors:", "14 × 600 kcmil THHN/THWN-2 at 0.8676 in² = 12.1464 in²",
+               "Total:  14 conductors, 12.1464 in²", "", kAreas, kThhnArea, "",
+               "Raceway:  PVC Schedule 40", kOverTwo, "",
                "No trade size of PVC Schedule 40 holds these conductors."});
     // 1,000 × 0.0097 = 9.7 in²; RMC 5 allows 8.085 (833 by Note 7), 6 allows 11.663 of
     // 29.158: 33.3 %.
     QTest::newRow("German separators")
         << Groups {{1000, ConductorSize::Awg14}} << RacewayType::Rmc << false << true
         << lines({kHeading, "", kStamp, "", "",
-               "Conductors:", "1.000 × 14 AWG THHN/THWN-2 at 0,0097 in² = 9,7000 in²  " + kThhnRows,
-               "Total:  1.000 conductors, 9,7000 in²", "", "Raceway:  RMC", kOverTwo, "",
-               "Smallest trade size:  6 RMC",
+               "Conductors:", "1.000 × 14 AWG THHN/THWN-2 at 0,0097 in² = 9,7000 in²",
+               "Total:  1.000 conductors, 9,7000 in²", "", kAreas, kThhnArea, "", "Raceway:  RMC",
+               kOverTwo, "", "Smallest trade size:  6 RMC",
                "Fill:  33,3 %  (9,7000 in² of 29,158 in², 11,663 in² allowed)"});
 }
 
