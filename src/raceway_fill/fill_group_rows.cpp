@@ -109,9 +109,8 @@ void FillGroupRows::buildRow(int index)
 
 void FillGroupRows::Row::setShown(bool shown) const
 {
-    for (QWidget* widget : {static_cast<QWidget*>(count), static_cast<QWidget*>(size),
-             static_cast<QWidget*>(insulation), static_cast<QWidget*>(clear),
-             static_cast<QWidget*>(problem)})
+    for (QWidget* widget :
+        std::initializer_list<QWidget*> {count, size, insulation, clear, problem})
         widget->setVisible(shown);
 }
 

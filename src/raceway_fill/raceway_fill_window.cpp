@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -251,8 +252,8 @@ QGroupBox* RacewayFillWindow::buildResult()
 void RacewayFillWindow::addGroup()
 {
     if (QLineEdit* count = m_rows->showNextRow()) {
-        // Laid out first, so that the new row has its place to scroll to.
-        m_rows->adjustSize();
+        // The rows take their new height first, then the area scrolls to the new one.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         m_rowsArea->ensureWidgetVisible(count);
         count->setFocus();
     }

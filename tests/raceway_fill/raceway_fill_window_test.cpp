@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTextEdit>
@@ -272,8 +273,11 @@ void RacewayFillWindowTest::addGroupShowsRowsUpToTwenty()
         QVERIFY(!count(row)->isVisible());
         QVERIFY(click(QStringLiteral("rfAddGroup")));
         QVERIFY(count(row)->isVisible());
-        // The new row is the one to type into.
+        // The new row is the one to type into, scrolled into view.
         QTRY_COMPARE(QApplication::focusWidget(), count(row));
+        const QWidget* view = control<QScrollArea>(QStringLiteral("rfGroupArea"))->viewport();
+        const QRect shown(count(row)->mapTo(view, QPoint()), count(row)->size());
+        QVERIFY2(view->rect().contains(shown), qPrintable(QStringLiteral("row %1").arg(row)));
         QCOMPARE(addGroup->isEnabled(), row < 19);
     }
     // The twentieth row counts: 4 × 0.0133 = 0.0532 in² in 1/2 EMT, 17.5 %.
