@@ -1,14 +1,17 @@
 // Raceway fill: any rows either mark a row and give nothing, or give the conductors'
 // count and area, and for every trade size a "fits" that the printed area or Note 7
 // explains, the answer being the first that fits; how many fit obeys Note 7's rounding.
+// The window's table and the report for the sheet say what the result says.
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "fuzz_separators.h"
 #include "nec/fill_inputs.h"
+#include "raceway_fill/raceway_fill_text.h"
 
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 
 namespace {
 
@@ -48,6 +51,41 @@ void checkHowManyFit(const nec::FillGroup& kind, const nec::RacewayRow& row, boo
             FUZZ_CHECK((count == 1) == (each <= allowed(nec::FillLimit::OneConductor)),
                 "one at 53 %%: %d", count);
     }
+}
+
+std::size_t occurrences(const std::string& text, std::string_view part)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos;
+         at = text.find(part, at + part.size()))
+        ++count;
+    return count;
+}
+
+// A row of the table for every trade size, "does not fit" where it does not; a report
+// with its heading, a line for every group, the answer, and no line broken other than
+// with CR LF.
+void checkTexts(const nec::FillRequest& request, const nec::FillResult& result,
+    const numtext::Separators& separators)
+{
+    const std::vector<TradeSizeTexts> table = TradeSizeTable(result, separators);
+    FUZZ_CHECK(table.size() == result.TradeSizes.size(), "%zu rows", table.size());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        FUZZ_CHECK((table[i].Fits != "does not fit") == result.TradeSizes[i].Fits, "row %s: %s",
+            table[i].TradeSize.c_str(), table[i].Fits.c_str());
+    }
+
+    const std::string stamp = "12/9/2026 3:04:05 PM";
+    const std::string report = BuildRacewayFillReport(request, result, stamp, separators);
+    const std::string heading
+        = "Calculation Type: Raceway Fill (NEC 2023)\r\n\r\n" + stamp + "\r\n";
+    FUZZ_CHECK(report.compare(0, heading.size(), heading) == 0, "report heading");
+    FUZZ_CHECK(occurrences(report, " × ") == result.Groups.size(), "%zu group lines for %zu",
+        occurrences(report, " × "), result.Groups.size());
+    FUZZ_CHECK(report.find(AnswerText(result, request.Raceway)) != std::string::npos, "answer");
+    const std::size_t breaks = occurrences(report, "\r\n");
+    FUZZ_CHECK(occurrences(report, "\r") == breaks && occurrences(report, "\n") == breaks,
+        "a line broken without CR LF");
 }
 
 } // namespace
@@ -109,5 +147,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkHowManyFit(first, *fill.Row, texts.Nipple);
     }
     FUZZ_CHECK(result->Smallest == firstFit, "the answer is not the first that fits");
+    checkTexts(*reading.Request, *result, separators);
     return 0;
 }
