@@ -72,9 +72,11 @@ void FillGroupRows::buildRow(int index)
     Row& row = m_rows[index];
     row.count = ui::lineEdit(ui::indexedName(QStringLiteral("rfCount"), index), QString(),
         countCaption() + group, this, Qt::AlignRight);
-    row.count->setToolTip(QStringLiteral("How many conductors of this size and insulation: a "
-                                         "whole number from 0 to 1,000; empty or 0 leaves the "
-                                         "group out"));
+    row.count->setToolTip(
+        QStringLiteral("How many conductors of this size and insulation: a whole number from 0 "
+                       "to %1; empty or 0 leaves the group out")
+            .arg(ui::fromStd(
+                numtext::formatGrouped(nec::kMostConductorsInGroup, 0, ui::localeSeparators()))));
     // Seven digits wide: "1,000" with room to spare and its frame, in any font.
     row.count->setFixedWidth(row.count->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     row.size = fill_lists::sizeList(

@@ -67,7 +67,8 @@ QLabel* resultLabel(QFormLayout* form, const char* name, const QString& caption,
 }
 
 // Wide enough that the trade sizes of every type show their columns without scrolling
-// sideways: each column as wide as its caption or the widest text it holds.
+// sideways, for fills below 1,000 %: each column as wide as its caption or the widest
+// text it holds.
 int widthForTradeSizes(QTableView* view)
 {
     const numtext::Separators separators = ui::localeSeparators();

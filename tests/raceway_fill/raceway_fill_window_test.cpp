@@ -52,6 +52,7 @@ private slots:
     void marksARow();
     void addGroupShowsRowsUpToTwenty();
     void clearEmptiesOnlyItsRow();
+    void tabGoesAlongTheRows();
     void howManyFit_data();
     void howManyFit();
     void howManyFitTradeSizesFollowTheType();
@@ -305,6 +306,23 @@ void RacewayFillWindowTest::clearEmptiesOnlyItsRow()
     QCOMPARE(results(), QStringList({"5", "0.2763 in²", "40 %", "1 EMT", "32.0 %"}));
     // Clear leaves the keyboard in the emptied row.
     QCOMPARE(QApplication::focusWidget(), count(5));
+}
+
+void RacewayFillWindowTest::tabGoesAlongTheRows()
+{
+    QVERIFY(testsupport::activate(m_window));
+    count(8)->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 14; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    // Across a row, to the next, past the hidden rows to the raceway and the results; Send
+    // to Sheet is off while there is nothing to send.
+    QCOMPARE(visited,
+        QStringList({"rfSize(8)", "rfInsulation(8)", "rfClear(8)", "rfCount(9)", "rfSize(9)",
+            "rfInsulation(9)", "rfClear(9)", "rfAddGroup", "rfRaceway", "rfNipple", "rfSizes",
+            "rfHmSize", "rfHmInsulation", "rfHmRaceway"}));
 }
 
 void RacewayFillWindowTest::howManyFit_data()
