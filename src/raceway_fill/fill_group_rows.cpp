@@ -91,7 +91,7 @@ void FillGroupRows::buildRow(int index)
     row.problem = ui::label(ui::indexedName(QStringLiteral("rfProblem"), index), QString(), this);
     ui::setResultName(row.problem, QStringLiteral("Problem") + group);
     // Red as a caution, beside the words that say what is wrong: a dark red, which reads
-    // on the shaded ground of a group box with room to spare.
+    // with room to spare on the ground a style shades a group box with.
     ui::setTextHue(row.problem, kCautionRed);
 
     auto* grid = static_cast<QGridLayout*>(layout());

@@ -150,7 +150,6 @@ QGroupBox* RacewayFillWindow::buildConductors()
 {
     QGroupBox* box
         = ui::groupBox(QStringLiteral("rfConductors"), QStringLiteral("Conductors"), this);
-    // Made in the box, so that the colours of the rows' words are chosen for its ground.
     m_rows = new FillGroupRows(box);
     m_rowsArea = new RowsArea(box);
     m_rowsArea->setObjectName(QStringLiteral("rfGroupArea"));

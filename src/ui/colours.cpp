@@ -1,11 +1,9 @@
 #include "ui/colours.h"
 
 #include <QEvent>
-#include <QGroupBox>
 #include <QImage>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionFrame>
 #include <QStyleOptionTabWidgetFrame>
 #include <QWidget>
 
@@ -116,30 +114,10 @@ QColor pageColour(const QWidget* widget)
     return page.pixelColor(page.rect().center());
 }
 
-QColor groupBoxColour(const QGroupBox* box)
-{
-    // Inside the frame, below the caption and away from the border.
-    QImage ground(64, 64, QImage::Format_RGB32);
-    ground.fill(box->palette().color(QPalette::Window));
-    QPainter painter(&ground);
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.rect = ground.rect();
-    box->style()->drawPrimitive(QStyle::PE_FrameGroupBox, &option, &painter, box);
-    painter.end();
-    return ground.pixelColor(ground.width() / 2, ground.height() - 16);
-}
-
 QColor textShade(const QColor& hue, const QWidget* widget)
 {
-    QList<QColor> grounds {widget->palette().color(QPalette::Window), pageColour(widget)};
-    for (const QWidget* frame = widget->parentWidget(); frame; frame = frame->parentWidget()) {
-        if (const auto* box = qobject_cast<const QGroupBox*>(frame)) {
-            grounds << groupBoxColour(box);
-            break;
-        }
-    }
-    return readableShade(hue, grounds, kTextContrast);
+    return readableShade(
+        hue, {widget->palette().color(QPalette::Window), pageColour(widget)}, kTextContrast);
 }
 
 void setTextHue(QWidget* widget, const QColor& hue)

@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QList>
 
-class QGroupBox;
 class QWidget;
 
 namespace ui {
@@ -26,12 +25,7 @@ QColor readableShade(const QColor& hue, const QList<QColor>& grounds, double rat
 // palette. Styles tint it: a shade lighter than the window, or of the button colour.
 QColor pageColour(const QWidget* widget);
 
-// The colour the style fills a group box with, inside its border: some styles shade it
-// apart from the window.
-QColor groupBoxColour(const QGroupBox* box);
-
-// The shade of `hue` for text on the widget's page, or on its window, or inside the group
-// box it lies in.
+// The shade of `hue` for text on the widget's page, or on its window.
 QColor textShade(const QColor& hue, const QWidget* widget);
 
 // Shows the widget's text in the shade of `hue` that reads on its page, now and whenever
