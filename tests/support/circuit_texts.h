@@ -60,6 +60,11 @@ inline nec::CircuitTexts editedCircuitTexts(const QStringList& edits)
             {"ambient unit=°F",
                 [](CircuitTexts& t) { t.AmbientUnit = nec::TemperatureUnit::Fahrenheit; }},
             {"harmonic neutral", [](CircuitTexts& t) { t.HarmonicNeutral = true; }},
+            {"raceway=ENT",
+                [](CircuitTexts& t) {
+                    t.Raceway = nec::RacewayType::Ent;
+                    t.RacewayMaterial = nec::RacewayMaterial::Pvc; // it follows until picked
+                }},
             {"raceway=PVC Schedule 40",
                 [](CircuitTexts& t) {
                     t.Raceway = nec::RacewayType::PvcSchedule40;
