@@ -3,6 +3,7 @@
 #include "app/about_window.h"
 #include "app/design_data_page.h"
 #include "app/introduction_page.h"
+#include "circuit_check/circuit_check_window.h"
 #include "conduit/conduit_sizer_page.h"
 #include "fault/short_circuit_page.h"
 #include "raceway_fill/raceway_fill_window.h"
@@ -109,6 +110,10 @@ void MainWindow::buildMenus(const ui::SheetFileActions& sheetActions)
     connect(quit, &QAction::triggered, this, &MainWindow::quitRequested);
 
     m_tools = ui::addMenu(menuBar(), "menuTools", QStringLiteral("&Tools"));
+    QAction* circuitCheck
+        = ui::addAction(m_tools, "actionCircuitCheck", QStringLiteral("&Circuit Check…"));
+    circuitCheck->setShortcut(Qt::CTRL | Qt::Key_K);
+    connect(circuitCheck, &QAction::triggered, this, &MainWindow::showCircuitCheck);
     QAction* racewayFill
         = ui::addAction(m_tools, "actionRacewayFill", QStringLiteral("&Raceway Fill…"));
     connect(racewayFill, &QAction::triggered, this, &MainWindow::showRacewayFill);
@@ -117,6 +122,24 @@ void MainWindow::buildMenus(const ui::SheetFileActions& sheetActions)
     QAction* about
         = ui::addAction(help, "actionAbout", QStringLiteral("&About Tavilon"), "help-about");
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+MainWindow::~MainWindow()
+{
+    // The tools belong to this window: none outlives it.
+    delete m_circuitCheck;
+}
+
+void MainWindow::showCircuitCheck()
+{
+    if (!m_circuitCheck) {
+        m_circuitCheck = new CircuitCheckWindow;
+        connect(m_circuitCheck, &CircuitCheckWindow::reportReady, this,
+            &MainWindow::sheetReportRequested);
+    }
+    m_circuitCheck->show();
+    m_circuitCheck->raise();
+    m_circuitCheck->activateWindow();
 }
 
 void MainWindow::showAbout()

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 class AboutWindow;
+class CircuitCheckWindow;
 class ConduitSizerPage;
 class DesignDataPage;
 class IntroductionPage;
@@ -36,6 +37,7 @@ public:
     // `sheetActions` are the File menu's items that the results sheet offers too.
     explicit MainWindow(VoltageDropCalculator& calculator,
         const ui::SheetFileActions& sheetActions = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     QTabWidget* tabs() const { return m_tabs; }
     VoltageDropPage* voltageDropPage() const { return m_voltageDrop; }
@@ -47,6 +49,10 @@ public:
     // Tools ▸ Raceway Fill: shows the tool, creating it on first use, and brings it forward.
     // The main window owns it, so it closes with the main window.
     void showRacewayFill();
+
+    // Tools ▸ Circuit Check: shows the Circuit Check window, creating it on first use. It
+    // keeps its inputs while hidden and closes with this window.
+    void showCircuitCheck();
 
     // The menu bar's Tools menu, for the tools beside the calculator pages.
     QMenu* toolsMenu() const { return m_tools; }
@@ -82,5 +88,6 @@ private:
     DesignDataPage* m_designData = nullptr;
     IntroductionPage* m_introduction = nullptr;
     QPointer<AboutWindow> m_about;
+    QPointer<CircuitCheckWindow> m_circuitCheck;
     RacewayFillWindow* m_racewayFill = nullptr;
 };
