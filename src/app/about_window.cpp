@@ -68,11 +68,13 @@ AboutWindow::AboutWindow(QWidget* parent)
 
     ui::place(ui::wrappingLabel("lblDisclaimer",
                   QStringLiteral("Warning: Tavilon is an aid to design, not a substitute for "
-                                 "engineering judgment. Check every result against the code "
-                                 "in force. The makers of Tavilon assume no liability for any "
-                                 "damage or loss arising from the use of this program."),
+                                 "engineering judgment. The calculator pages use the tables "
+                                 "they were designed with; Circuit Check follows the 2023 NEC. "
+                                 "Check every result against the code in force. The makers of "
+                                 "Tavilon assume no liability for any damage or loss arising "
+                                 "from the use of this program."),
                   this, ui::kTopAlignment),
-        240, 2520, 4920, 1320);
+        240, 2520, 6420, 1320);
     // The version is the one configureApplication gives the application, from the build.
     ui::place(ui::wrappingLabel("Label1",
                   QStringLiteral("Tavilon version %1. Written by the Tavilon developers.")
