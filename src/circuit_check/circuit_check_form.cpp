@@ -30,6 +30,10 @@ namespace {
 
 using Items = QList<std::pair<QString, int>>;
 
+// The red of a refused value's reason: dark enough to read on the light grounds of a form
+// as it is; ui::setTextHue lightens it on dark ones.
+const QColor kReasonHue(192, 0, 0);
+
 template<typename Enum>
 int value(Enum choice)
 {
@@ -215,7 +219,7 @@ public:
             mark.sign->setVisible(false);
         }
         mark.reason = ui::wrappingLabel(reasonName, QString(), m_group);
-        ui::setTextHue(mark.reason, Qt::red);
+        ui::setTextHue(mark.reason, kReasonHue);
         mark.reason->hide();
         m_grid->addWidget(mark.reason, m_row++, 1, 1, 2);
     }
@@ -537,6 +541,8 @@ QWidget* CircuitCheckForm::buildInputs()
     inputs = new QScrollArea;
     inputs->setObjectName(QStringLiteral("ccInputs"));
     inputs->setAccessibleName(QStringLiteral("Inputs"));
+    // Its inputs take the focus, and it scrolls to the one that has it.
+    inputs->setFocusPolicy(Qt::NoFocus);
     inputs->setWidgetResizable(true);
     inputs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     inputs->setWidget(page);

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QSvgWidget>
 #include <QTextEdit>
 #include <QToolButton>

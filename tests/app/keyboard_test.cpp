@@ -1,5 +1,6 @@
 #include "app/about_window.h"
 #include "app/main_window.h"
+#include "circuit_check/circuit_check_window.h"
 #include "find_control.h"
 #include "message_box_catcher.h"
 #include "sheet/calc_sheet.h"
@@ -83,6 +84,8 @@ private slots:
     void aboutButtonIsReachable();
     void aboutWindowOrder();
     void sheetDocumentKeepsTabAsText();
+    void circuitCheckOrder_data();
+    void circuitCheckOrder();
     void returnPressesTheFocusedButton_data();
     void returnPressesTheFocusedButton();
     void controlsHaveNames();
@@ -329,6 +332,61 @@ void KeyboardTest::sheetDocumentKeepsTabAsText()
     QCOMPARE(document->toPlainText().size(), before.size() + 1);
 }
 
+void KeyboardTest::circuitCheckOrder_data()
+{
+    QTest::addColumn<QStringList>("typed"); // box and text, one after the other
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QStringList>("order"); // from the first control round to it again
+
+    const QStringList results {"ccResultOcpd", "ccResultSets", "ccResultSize", "ccResultGoverning",
+        "ccResultTerminalAmps", "ccResultCorrectedAmps", "ccResultEgc", "ccResultRaceway",
+        "ccResultFill", "ccResultDrop", "ccResultDropVolts", "ccResultLoadVolts",
+        "ccResultTotalDrop", "ccResultExactDrop", "ccResultMaxLength", "ccResultFault",
+        "ccResultVerdict", "ccSummary", "ccWorking"};
+    // The inputs down their column, the key figures down theirs, the texts, the buttons;
+    // Send to Sheet is passed over while there is no result.
+    QTest::newRow("3-phase 4-wire, no result")
+        << QStringList {} << "3-phase 4-wire"
+        << QStringList {"ccSystem", "ccVoltage", "ccLoad", "ccLoadUnit", "ccContinuous",
+               "ccCircuitKind", "ccOcpd", "ccReceptacles", "ccMaterial", "ccInsulation",
+               "ccTerminal", "ccSets", "ccMaxSize", "ccAmbient", "ccAmbientUnit",
+               "ccConductorCount", "ccHarmonicNeutral", "ccLength", "ccRaceway",
+               "ccRacewayMaterial", "ccPowerFactor", "ccDropLimit", "ccDropUpstream",
+               "ccEgcMaterial", "ccFaultAmps", "ccMotorAmps"}
+            + results + QStringList {"ccClose", "ccSystem"};
+    // DC has no neutral that counts, no power factor and no fault current.
+    QTest::newRow("direct current with a result")
+        << QStringList {"ccLoad", "20", "ccLength", "50"} << "DC 2-wire"
+        << QStringList {"ccSystem", "ccVoltage", "ccLoad", "ccLoadUnit", "ccContinuous",
+               "ccCircuitKind", "ccOcpd", "ccReceptacles", "ccMaterial", "ccInsulation",
+               "ccTerminal", "ccSets", "ccMaxSize", "ccAmbient", "ccAmbientUnit",
+               "ccConductorCount", "ccLength", "ccRaceway", "ccRacewayMaterial", "ccDropLimit",
+               "ccDropUpstream", "ccEgcMaterial"}
+            + results + QStringList {"ccSendToSheet", "ccClose", "ccSystem"};
+}
+
+// The window opens at its first input; Tab goes down the inputs, then through the
+// results, and Shift+Tab the same way back.
+void KeyboardTest::circuitCheckOrder()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, system);
+    QFETCH(QStringList, order);
+    auto* window = new CircuitCheckWindow;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(focusName(), QStringLiteral("ccSystem"));
+    auto* systems = testsupport::findControl<QComboBox>(window, QStringLiteral("ccSystem"));
+    systems->setCurrentIndex(systems->findText(system));
+    for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
+        testsupport::findControl<QLineEdit>(window, typed[i])->setText(typed[i + 1]);
+    QCOMPARE(window->hasResult(), !typed.isEmpty());
+
+    systems->setFocus(Qt::TabFocusReason);
+    QCOMPARE(walk(order.size() - 1), order.mid(1));
+    QCOMPARE(walk(order.size() - 1, Qt::Key_Backtab), reversed(order.mid(0, order.size() - 1)));
+}
+
 void KeyboardTest::returnPressesTheFocusedButton_data()
 {
     QTest::addColumn<QString>("window");
@@ -407,9 +465,10 @@ void KeyboardTest::controlsHaveNames()
     QVERIFY(showWindow());
     auto* about = new AboutWindow;
     auto* sheet = new CalcSheet;
+    auto* circuitCheck = new CircuitCheckWindow;
     QList<QWidget*> controls;
     for (QWidget* window : {static_cast<QWidget*>(m_window), static_cast<QWidget*>(about),
-             static_cast<QWidget*>(sheet)}) {
+             static_cast<QWidget*>(sheet), static_cast<QWidget*>(circuitCheck)}) {
         for (QWidget* widget : window->findChildren<QWidget*>()) {
             // The tab strip's own scroll buttons are the toolkit's; the strip names its tabs.
             // Lists' drop-downs are windows of their own.
@@ -420,7 +479,7 @@ void KeyboardTest::controlsHaveNames()
                 controls << widget;
         }
     }
-    QVERIFY(controls.size() > 100);
+    QVERIFY(controls.size() > 150);
     for (QWidget* control : std::as_const(controls)) {
         // The history slots are named with the caption a result gives them.
         if (control->objectName().startsWith(QLatin1String("rbVDResults")))
@@ -443,6 +502,8 @@ void KeyboardTest::controlsHaveTooltips_data()
                                  << 115;
     QTest::newRow("results sheet") << "sheet" << QStringList {} << 1;
     QTest::newRow("about window") << "about" << QStringList {"RichTextBox1"} << 0;
+    // Its inputs, the key figures, the summary and the working, and the list of problems.
+    QTest::newRow("circuit check") << "circuit check" << QStringList {} << 46;
 }
 
 // Every input and result says what it holds when the pointer rests on it, on every page,
@@ -457,6 +518,8 @@ void KeyboardTest::controlsHaveTooltips()
         checkedWindow = new CalcSheet;
     else if (window == QLatin1String("about"))
         checkedWindow = new AboutWindow;
+    else if (window == QLatin1String("circuit check"))
+        checkedWindow = new CircuitCheckWindow;
 
     // An editable list's text box passes the pointer's question on to its list. A result
     // label is named apart from its text and describes the result it shows

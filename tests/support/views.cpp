@@ -44,15 +44,25 @@ public:
     void type(const QString& box, const QString& text,
         std::source_location where = std::source_location::current()) const
     {
-        auto* edit = findControl<QLineEdit>(m_window, box, where);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
+        typeIn(m_window, box, text, where);
     }
     [[nodiscard]] bool choose(const QString& list, const QString& item,
         std::source_location where = std::source_location::current()) const
     {
         return chooseFromList(findControl<QComboBox>(m_window, list, where), item);
+    }
+    // In a window of its own: a box, or the text box of an editable list.
+    static void typeIn(QWidget* window, const QString& box, const QString& text,
+        std::source_location where = std::source_location::current())
+    {
+        QWidget* control = findControl(window, box, where);
+        auto* list = qobject_cast<QComboBox*>(control);
+        QLineEdit* edit = list ? list->lineEdit() : qobject_cast<QLineEdit*>(control);
+        if (!edit)
+            edit = findControl<QLineEdit>(window, box, where);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
     }
 
     QWidget* about() const
@@ -78,6 +88,19 @@ public:
             return false;
         type(QStringLiteral("rfCount(%1)").arg(row), count);
         return true;
+    }
+    // Tools ▸ Circuit Check, with `typed` (box and text, one after the other) typed in.
+    QWidget* circuitCheck(const QStringList& typed = {}) const
+    {
+        m_window->showCircuitCheck();
+        QWidget* window = shownWindow(QStringLiteral("CircuitCheck"));
+        if (!window || !QTest::qWaitForWindowExposed(window))
+            return nullptr;
+        for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
+            typeIn(window, typed[i], typed[i + 1]);
+        // The reasons shown lay the window out again, once the events of the typing are in.
+        QTest::qWait(20);
+        return window;
     }
 
 private:
@@ -234,6 +257,33 @@ const View kViews[] = {
                     QStringLiteral("XHHW-2")))
                 return nullptr;
             return tool;
+    {"circuit check, empty", [](const User& user) { return user.circuitCheck(); }},
+    {"circuit check, feeder",
+        [](const User& user) {
+            return user.circuitCheck({"ccLoad", "400", "ccAmbient", "40", "ccLength", "250",
+                "ccFaultAmps", "42000", "ccMotorAmps", "100"});
+        }},
+    // The narrowest room it reads in, with the longest verdict: a given device below the
+    // load's and no raceway of the type that holds one set of 1000 kcmil.
+    {"circuit check, 800 x 600, failing checks",
+        [](const User& user) -> QWidget* {
+            QWidget* window = user.circuitCheck({"ccLoad", "400", "ccLength", "250", "ccOcpd",
+                "400", "ccSets", "1", "ccDropUpstream", "1.5"});
+            if (!window
+                || !chooseFromList(findControl<QComboBox>(window, QStringLiteral("ccRaceway")),
+                    QStringLiteral("ENT")))
+                return nullptr;
+            // Larger text needs more room than that; the window keeps what its layout needs.
+            const QSize room = QSize(800, 600).expandedTo(window->minimumSize());
+            window->resize(room);
+            return QTest::qWaitFor([window, room] { return window->size() == room; }) ? window
+                                                                                      : nullptr;
+        }},
+    // The longest reasons, each at its field, and the list of them.
+    {"circuit check, invalid inputs",
+        [](const User& user) {
+            return user.circuitCheck({"ccLoad", "400", "ccOcpd", "7000", "ccAmbient", "-300",
+                "ccConductorCount", "61", "ccLength", "100001", "ccFaultAmps", "400000"});
         }},
     {"sheet",
         [](const User& user) -> QWidget* {
