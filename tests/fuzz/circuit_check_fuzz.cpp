@@ -1,7 +1,11 @@
 // Circuit Check: any state of the window's controls is either refused field by field or
 // checked; every figure of a check is a number, and the size it chooses meets every rule,
-// worked again here from the tables without the engine's own arithmetic.
+// worked again here from the tables without the engine's own arithmetic. The window's
+// texts of a check agree with it: a figure for what was found, none for what was not, the
+// verdict naming exactly the checks not met, and a report of the form the sheet expects.
 
+#include "circuit_check/circuit_report.h"
+#include "circuit_check/circuit_summary.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "fuzz_separators.h"
@@ -210,6 +214,46 @@ private:
     const nec::CircuitResult& m_result;
 };
 
+void checkTexts(const nec::CircuitInput& input, const nec::CircuitResult& result,
+    const numtext::Separators& separators)
+{
+    const CircuitKeyFigures figures = BuildCircuitKeyFigures(input, result, separators);
+    FUZZ_CHECK(figures.Size.empty() != result.Conductors.has_value(), "a size shown for none");
+    FUZZ_CHECK(figures.Ocpd.empty() != result.Device.Rating.has_value(), "a device shown for none");
+    FUZZ_CHECK(figures.ExactDrop.empty() == !(result.Drop && result.Drop->ExactVolts),
+        "an exact drop shown for none");
+    FUZZ_CHECK(figures.Fault.empty() == (result.Fault.Status != nec::FaultStatus::Computed),
+        "a fault current shown for none");
+    std::string failing;
+    for (const nec::Check& check : result.Checks) {
+        if (!check.Meets)
+            failing += (failing.empty() ? "" : ", ") + std::string(nec::CheckName(check.Kind));
+    }
+    FUZZ_CHECK(figures.Verdict
+            == (failing.empty() ? "Meets every check." : "Does not meet: " + failing + "."),
+        "the verdict %s", figures.Verdict.c_str());
+
+    const std::vector<std::string> summary = BuildCircuitSummary(input, result, separators);
+    FUZZ_CHECK(!summary.empty() && summary.back() == figures.Verdict, "the summary's last line");
+    // One line a check, each saying whether it is met as the check says.
+    std::size_t checkLines = 0;
+    for (const std::string& line : summary) {
+        const bool met = line.ends_with(": meets");
+        const bool notMet = line.ends_with(": does not meet");
+        checkLines += met || notMet;
+    }
+    FUZZ_CHECK(checkLines == result.Checks.size(), "%zu lines of checks for %zu checks", checkLines,
+        result.Checks.size());
+
+    const std::string report = BuildCircuitReport(input, result, "stamp", separators);
+    FUZZ_CHECK(report.starts_with("Calculation Type: Circuit Check (NEC 2023)\r\n\r\nstamp\r\n"),
+        "the report's heading");
+    FUZZ_CHECK(!report.ends_with("\n"), "the report ends with a line break");
+    for (std::size_t at = report.find('\n'); at != std::string::npos;
+         at = report.find('\n', at + 1))
+        FUZZ_CHECK(at > 0 && report[at - 1] == '\r', "a line feed without a carriage return");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -224,6 +268,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const nec::CircuitResult result = nec::CheckCircuit(*reading.Input, separators);
     checkFigures(result);
+    checkTexts(*reading.Input, result, separators);
     FUZZ_CHECK(
         result.Conductors.has_value() != result.NoSize.has_value(), "a size and a reason for none");
     if (result.Conductors)
