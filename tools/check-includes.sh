@@ -1,7 +1,7 @@
 #!/bin/sh
 # Keeps the code's dependencies as docs/architecture.md draws them, and exits non-zero
-# where they are broken: a calculator folder (voltage_drop, conduit, fault, sheet,
-# raceway_fill) including another, or a module (a header with its source) that includes,
+# where they are broken: a calculator or tool folder (voltage_drop, conduit, fault, sheet,
+# raceway_fill, circuit_check) including another, or a module (a header with its source) that includes,
 # directly or through others, a module that includes it back.
 set -eu
 cd "$(dirname "$0")/.."
@@ -28,7 +28,7 @@ git ls-files 'src/*.h' 'src/*.cpp' | xargs grep -H '^#include "' | awk '
         return 0
     }
     BEGIN {
-        split("voltage_drop conduit fault sheet raceway_fill", names, " ")
+        split("voltage_drop conduit fault sheet raceway_fill circuit_check", names, " ")
         for (i in names)
             calculator[names[i]] = 1
     }
@@ -45,7 +45,7 @@ git ls-files 'src/*.h' 'src/*.cpp' | xargs grep -H '^#include "' | awk '
         edge[from, ++count[from]] = to
         modules[from] = 1
         if (folder(from) in calculator && folder(to) in calculator && folder(from) != folder(to)) {
-            print file ": includes " included ", from another calculator folder"
+            print file ": includes " included ", from another calculator or tool folder"
             failed = 1
         }
     }
