@@ -49,11 +49,7 @@ QString text(std::string_view name)
 QComboBox* list(const QString& name, const QString& accessibleName, const QString& tip,
     const Items& items, int selected, QWidget* parent)
 {
-    auto* choices = new QComboBox(parent);
-    choices->setObjectName(name);
-    for (const auto& [caption, data] : items)
-        choices->addItem(caption, data);
-    choices->setCurrentIndex(choices->findData(selected));
+    QComboBox* choices = ui::fixedList(name, items, selected, parent);
     choices->setAccessibleName(accessibleName);
     choices->setToolTip(tip);
     return choices;
@@ -81,9 +77,7 @@ QLineEdit* box(const QString& name, const QString& start, const QString& accessi
 
 QCheckBox* tick(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
 {
-    auto* check = new QCheckBox(caption, parent);
-    check->setObjectName(name);
-    check->setAccessibleName(caption);
+    QCheckBox* check = ui::checkBox(name, caption, parent);
     check->setToolTip(tip);
     return check;
 }

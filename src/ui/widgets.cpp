@@ -4,6 +4,7 @@
 #include "ui/twips.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
@@ -175,6 +176,25 @@ QComboBox* editableList(const QString& name, const QStringList& items, QWidget* 
     makeEditable(list);
     list->addItems(items);
     return list;
+}
+
+QComboBox* fixedList(
+    const QString& name, const QList<std::pair<QString, int>>& items, int chosen, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    for (const auto& [caption, value] : items)
+        list->addItem(caption, value);
+    list->setCurrentIndex(list->findData(chosen));
+    return list;
+}
+
+QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setAccessibleName(caption.trimmed());
+    return box;
 }
 
 void pressOnReturn(QAbstractButton* button)

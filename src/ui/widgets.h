@@ -8,9 +8,11 @@
 #include <QStringList>
 
 #include <initializer_list>
+#include <utility>
 
 class QAbstractButton;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -73,6 +75,14 @@ void addOptions(QButtonGroup* group, const QString& arrayName,
 void makeEditable(QComboBox* list);
 // An editable list of `items`.
 QComboBox* editableList(const QString& name, const QStringList& items, QWidget* parent);
+
+// A list to choose from, not to type in: its items' captions, each with the value it
+// stands for (an engine's enumerator), and the one chosen to start with.
+QComboBox* fixedList(
+    const QString& name, const QList<std::pair<QString, int>>& items, int chosen, QWidget* parent);
+
+// A check box, named for a screen reader by its caption.
+QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent);
 
 // A push button with this object name and caption. A screen reader reads the caption
 // without the blanks some captions carry. Return presses it, as Space does.
