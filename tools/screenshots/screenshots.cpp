@@ -1,5 +1,5 @@
 // Drives the real windows through the worked examples of the README and saves a picture
-// of each page, the About window and the results sheet.
+// of each page, Circuit Check, the About window and the results sheet.
 //   tavilon_screenshots <output directory>
 
 #include "app/application_setup.h"
@@ -21,6 +21,8 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <utility>
+
 namespace {
 
 class Session
@@ -36,17 +38,17 @@ public:
     }
 
     template<typename T = QWidget>
-    T* find(const char* name) const
+    T* find(const char* name, QWidget* window = nullptr) const
     {
-        T* widget = m_main->findChild<T*>(QLatin1String(name));
+        T* widget = (window ? window : m_main)->findChild<T*>(QLatin1String(name));
         if (!widget)
             qFatal("no control named %s", name);
         return widget;
     }
     void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
-    void type(const char* name, const QString& text)
+    void type(const char* name, const QString& text, QWidget* window = nullptr)
     {
-        auto* box = find<QLineEdit>(name);
+        auto* box = find<QLineEdit>(name, window);
         box->selectAll();
         QTest::keyClicks(box, text);
     }
@@ -128,6 +130,20 @@ int main(int argc, char* argv[])
     CalcSheet* sheet = session.windows().calcSheet();
     sheet->document()->verticalScrollBar()->setValue(0);
     session.save(sheet, QStringLiteral("results-sheet"));
+
+    // Circuit Check: the 400 A feeder of the README, sent to the sheet.
+    session.windows().mainWindow()->showCircuitCheck();
+    QWidget* circuitCheck = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("CircuitCheck"))
+            circuitCheck = window;
+    if (!circuitCheck || !QTest::qWaitForWindowExposed(circuitCheck))
+        qFatal("Circuit Check did not show");
+    for (const auto& [box, text] : {std::pair {"ccLoad", "400"}, {"ccAmbient", "40"},
+             {"ccLength", "250"}, {"ccFaultAmps", "42000"}, {"ccMotorAmps", "100"}})
+        session.type(box, QLatin1String(text), circuitCheck);
+    session.save(circuitCheck, QStringLiteral("circuit-check"));
+    circuitCheck->close();
 
     session.page(MainWindow::IntroductionTab);
     session.windows().mainWindow()->showAbout();
