@@ -240,7 +240,7 @@ struct ResultDesign
 
 // The key figures, the first column of the group, then the second, then the verdict
 // across both.
-constexpr std::array<ResultDesign, kKeyFigures> kResultDesigns {{
+constexpr ResultDesign kResultDesigns[] = {
     {"ccResultOcpd", "Device:", "Overcurrent device rating",
         "The rating of the overcurrent device, chosen or as given", "6,000 A",
         &CircuitKeyFigures::Ocpd},
@@ -285,7 +285,8 @@ constexpr std::array<ResultDesign, kKeyFigures> kResultDesigns {{
         &CircuitKeyFigures::Fault},
     {"ccResultVerdict", "Verdict:", "Verdict", "Whether the circuit meets every check",
         "Does not meet: device rating, conductor size.", &CircuitKeyFigures::Verdict},
-}};
+};
+static_assert(std::size(kResultDesigns) == kKeyFigures, "a design for every key figure");
 
 constexpr int kFirstColumnFigures = 9;
 
@@ -610,7 +611,7 @@ QWidget* CircuitCheckForm::buildFigures()
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     for (int i = 0; i < kKeyFigures; ++i) {
-        const ResultDesign& design = kResultDesigns[static_cast<std::size_t>(i)];
+        const ResultDesign& design = kResultDesigns[i];
         const QString name = QLatin1String(design.name);
         QLineEdit* field
             = ui::lineEdit(name, QString(), QLatin1String(design.accessibleName), group);

@@ -43,7 +43,8 @@ struct ResultField
     std::string CircuitKeyFigures::*figure = nullptr;
 };
 
-inline constexpr int kCircuitFields = 14; // nec::CircuitField
+// The fields a problem can name; the motor load is the last of them.
+inline constexpr int kCircuitFields = static_cast<int>(nec::CircuitField::MotorAmps) + 1;
 inline constexpr int kKeyFigures = 17; // CircuitKeyFigures
 
 struct CircuitCheckForm
