@@ -257,6 +257,7 @@ const View kViews[] = {
                     QStringLiteral("XHHW-2")))
                 return nullptr;
             return tool;
+        }},
     {"circuit check, empty", [](const User& user) { return user.circuitCheck(); }},
     {"circuit check, feeder",
         [](const User& user) {
