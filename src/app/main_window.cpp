@@ -124,16 +124,10 @@ void MainWindow::buildMenus(const ui::SheetFileActions& sheetActions)
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-MainWindow::~MainWindow()
-{
-    // The tools belong to this window: none outlives it.
-    delete m_circuitCheck;
-}
-
 void MainWindow::showCircuitCheck()
 {
     if (!m_circuitCheck) {
-        m_circuitCheck = new CircuitCheckWindow;
+        m_circuitCheck = new CircuitCheckWindow(this);
         connect(m_circuitCheck, &CircuitCheckWindow::reportReady, this,
             &MainWindow::sheetReportRequested);
     }

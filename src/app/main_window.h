@@ -37,7 +37,6 @@ public:
     // `sheetActions` are the File menu's items that the results sheet offers too.
     explicit MainWindow(VoltageDropCalculator& calculator,
         const ui::SheetFileActions& sheetActions = {}, QWidget* parent = nullptr);
-    ~MainWindow() override;
 
     QTabWidget* tabs() const { return m_tabs; }
     VoltageDropPage* voltageDropPage() const { return m_voltageDrop; }
@@ -88,6 +87,7 @@ private:
     DesignDataPage* m_designData = nullptr;
     IntroductionPage* m_introduction = nullptr;
     QPointer<AboutWindow> m_about;
-    QPointer<CircuitCheckWindow> m_circuitCheck;
+    // The tools are windows of their own that this one owns: none outlives it.
+    CircuitCheckWindow* m_circuitCheck = nullptr;
     RacewayFillWindow* m_racewayFill = nullptr;
 };

@@ -102,7 +102,7 @@ RacewayFillWindow::RacewayFillWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("RacewayFill"));
-    setWindowTitle(QStringLiteral("Raceway Fill – Tavilon"));
+    setWindowTitle(QStringLiteral("Raceway Fill (NEC 2023) \u2014 Tavilon"));
 
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
