@@ -53,40 +53,22 @@ public:
 
     std::optional<double> optionalNumber(const CsvRow& row, std::string_view columnName) const
     {
-        const std::string& cell = text(row, columnName);
-        if (cell.empty())
-            return std::nullopt;
-        double value = 0;
-        const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
-        if (error != std::errc() || end != cell.data() + cell.size())
-            fault(cellName(row, columnName) + " is not a number");
-        return value;
+        return optionalValue<double>(row, columnName, "a number");
     }
 
     double number(const CsvRow& row, std::string_view columnName) const
     {
-        if (const std::optional<double> value = optionalNumber(row, columnName))
-            return *value;
-        fault(cellName(row, columnName) + " is empty");
+        return value<double>(row, columnName, "a number");
     }
 
     std::optional<int> optionalWhole(const CsvRow& row, std::string_view columnName) const
     {
-        const std::string& cell = text(row, columnName);
-        if (cell.empty())
-            return std::nullopt;
-        int value = 0;
-        const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
-        if (error != std::errc() || end != cell.data() + cell.size())
-            fault(cellName(row, columnName) + " is not a whole number");
-        return value;
+        return optionalValue<int>(row, columnName, "a whole number");
     }
 
     int whole(const CsvRow& row, std::string_view columnName) const
     {
-        if (const std::optional<int> value = optionalWhole(row, columnName))
-            return *value;
-        fault(cellName(row, columnName) + " is empty");
+        return value<int>(row, columnName, "a whole number");
     }
 
     // Square inches written with at most four decimals, read exactly.
@@ -124,6 +106,29 @@ public:
     }
 
 private:
+    // A cell read whole as a T; an empty cell is no value.
+    template<typename T>
+    std::optional<T> optionalValue(
+        const CsvRow& row, std::string_view columnName, const char* what) const
+    {
+        const std::string& cell = text(row, columnName);
+        if (cell.empty())
+            return std::nullopt;
+        T parsed {};
+        const auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), parsed);
+        if (error != std::errc() || end != cell.data() + cell.size())
+            fault(cellName(row, columnName) + " is not " + what);
+        return parsed;
+    }
+
+    template<typename T>
+    T value(const CsvRow& row, std::string_view columnName, const char* what) const
+    {
+        if (const std::optional<T> parsed = optionalValue<T>(row, columnName, what))
+            return *parsed;
+        fault(cellName(row, columnName) + " is empty");
+    }
+
     std::string cellName(const CsvRow& row, std::string_view columnName) const
     {
         const std::size_t index = static_cast<std::size_t>(&row - m_table.Rows.data());
