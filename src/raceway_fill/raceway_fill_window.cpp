@@ -30,19 +30,14 @@
 
 namespace {
 
-// The groups scroll in a box that asks for the rows shown at first and is never narrower
-// than a row, so that only the count of rows, not their width, makes it scroll.
+// The groups scroll in a box that asks for the rows shown at first, whole. Made narrower,
+// as a larger font or a small screen asks, the rows scroll sideways too.
 class RowsArea : public QScrollArea
 {
 public:
     using QScrollArea::QScrollArea;
 
     QSize sizeHint() const override { return around(widget()->sizeHint()); }
-    QSize minimumSizeHint() const override
-    {
-        return {
-            around(widget()->minimumSizeHint()).width(), QScrollArea::minimumSizeHint().height()};
-    }
 
 private:
     QSize around(QSize rows) const
@@ -157,7 +152,6 @@ QGroupBox* RacewayFillWindow::buildConductors()
     m_rowsArea->setFrameShape(QFrame::NoFrame);
     // The focus goes to the rows' boxes, and the area scrolls to the one that has it.
     m_rowsArea->setFocusPolicy(Qt::NoFocus);
-    m_rowsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_rowsArea->setWidgetResizable(true);
     m_rowsArea->setWidget(m_rows);
     // The rows show the box's own ground, as the rest of the window does.
