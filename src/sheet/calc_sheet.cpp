@@ -118,7 +118,6 @@ CalcSheet::CalcSheet(
     connect(m_showMain, &QPushButton::clicked, this, &CalcSheet::showMainWindowRequested);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_print, &QPushButton::clicked, this, &CalcSheet::PrintSheet);
-    updateCaption();
     // The designed area keeps its size; the window grows by the menu bar.
     resize(ui::twips(9285), ui::twips(7680) + ui::menuBarHeight(menuBar()));
 }
@@ -232,9 +231,11 @@ void CalcSheet::updateCaption()
     setWindowModified(m_document->document()->isModified());
 }
 
+// A sheet read from a file holds more than the template even when nothing has changed
+// since; a fresh one, once it has changed.
 bool CalcSheet::holdsMoreThanTemplate() const
 {
-    return !m_filePath.isEmpty() || m_document->document()->isModified();
+    return !m_freshFromTemplate || !m_filePath.isEmpty() || m_document->document()->isModified();
 }
 
 void CalcSheet::keep()
@@ -322,6 +323,7 @@ void CalcSheet::replaceWith(std::unique_ptr<QTextDocument> opened, const QString
     // The sheet that was here is kept, and its kept copy now counts as closed.
     keep();
     m_kept = std::move(kept);
+    m_freshFromTemplate = false;
     m_filePath = originalPath.isEmpty() ? QString() : QFileInfo(originalPath).absoluteFilePath();
     opened->setModified(unsavedChanges);
     opened->setParent(m_document);

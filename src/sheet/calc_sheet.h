@@ -110,6 +110,7 @@ private:
     QPushButton* m_print = nullptr;
     std::function<QTextDocumentFragment()> m_voltageDropResults;
     QString m_filePath;
+    bool m_freshFromTemplate = true;
     const KeptSheets* m_keptSheets = nullptr;
     std::unique_ptr<KeptSheet> m_kept;
     QTimer* m_keepAfterTyping = nullptr;

@@ -226,6 +226,11 @@ void SheetFilesTest::aSheetNeverSavedIsKeptAndReplaced()
     QCOMPARE(text(), neverSaved);
     QCOMPARE(sheet()->filePath(), QString());
     QCOMPARE(sheet()->windowTitle(), QStringLiteral("Calculation Results Sheet"));
+
+    // Closed again with nothing changed, it is still kept.
+    closeSheet();
+    QVERIFY(m_windows->sheetFiles().reopenClosed());
+    QCOMPARE(text(), neverSaved);
 }
 
 void SheetFilesTest::aRefusedFileChangesNothing_data()
