@@ -90,6 +90,7 @@ void FillGroupRows::buildRow(int index)
     row.clear->setToolTip(QStringLiteral("Empties this group"));
     row.problem = ui::label(ui::indexedName(QStringLiteral("rfProblem"), index), QString(), this);
     ui::setResultName(row.problem, QStringLiteral("Problem") + group);
+    row.problem->setToolTip(QStringLiteral("What keeps this group out of the fill"));
     // Red as a caution, beside the words that say what is wrong: a dark red, which reads
     // with room to spare on the ground a style shades a group box with.
     ui::setTextHue(row.problem, kCautionRed);

@@ -15,11 +15,13 @@ QString text(std::string_view name)
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-QComboBox* list(const QString& name, const QString& accessibleName, QWidget* parent)
+QComboBox* list(
+    const QString& name, const QString& accessibleName, const QString& toolTip, QWidget* parent)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setAccessibleName(accessibleName);
+    list->setToolTip(toolTip);
     return list;
 }
 
@@ -33,7 +35,8 @@ Choice choiceOf(const QComboBox* list)
 
 QComboBox* sizeList(const QString& name, const QString& accessibleName, QWidget* parent)
 {
-    QComboBox* sizes = list(name, accessibleName, parent);
+    QComboBox* sizes = list(name, accessibleName,
+        QStringLiteral("The conductor size, as Chapter 9 Tables 5 and 8 name it"), parent);
     for (nec::ConductorSize size : nec::AllConductorSizes()) {
         if (size >= kSmallestSize)
             sizes->addItem(text(nec::SizeName(size)), nec::SizeIndex(size));
@@ -44,7 +47,10 @@ QComboBox* sizeList(const QString& name, const QString& accessibleName, QWidget*
 
 QComboBox* insulationList(const QString& name, const QString& accessibleName, QWidget* parent)
 {
-    QComboBox* insulations = list(name, accessibleName, parent);
+    QComboBox* insulations = list(name, accessibleName,
+        QStringLiteral("The insulation, whose area Chapter 9 Table 5 gives; a bare conductor "
+                       "takes its stranded diameter from Table 8"),
+        parent);
     for (nec::Insulation insulation : nec::kAllInsulations)
         insulations->addItem(text(nec::InsulationName(insulation)), static_cast<int>(insulation));
     return insulations;
@@ -52,7 +58,8 @@ QComboBox* insulationList(const QString& name, const QString& accessibleName, QW
 
 QComboBox* racewayList(const QString& name, const QString& accessibleName, QWidget* parent)
 {
-    QComboBox* raceways = list(name, accessibleName, parent);
+    QComboBox* raceways = list(name, accessibleName,
+        QStringLiteral("The raceway type, with its trade sizes from Chapter 9 Table 4"), parent);
     for (nec::RacewayType type : nec::kAllRacewayTypes)
         raceways->addItem(text(nec::RacewayTypeName(type)), static_cast<int>(type));
     return raceways;

@@ -26,12 +26,15 @@ HowManyFitBox::HowManyFitBox(QWidget* parent)
     m_tradeSize = new QComboBox(this);
     m_tradeSize->setObjectName(QStringLiteral("rfHmTrade"));
     m_tradeSize->setAccessibleName(QStringLiteral("Trade size"));
+    m_tradeSize->setToolTip(QStringLiteral("The trade size of that raceway type to fill"));
     m_count = ui::label(QStringLiteral("rfHmCount"), QString(), this);
     ui::setResultName(m_count, QStringLiteral("Conductors that fit"));
     m_count->setToolTip(QStringLiteral("The most conductors of this size and insulation the "
                                        "trade size holds"));
     m_basis = ui::label(QStringLiteral("rfHmBasis"), QString(), this);
     ui::setResultName(m_basis, QStringLiteral("What the count rests on"));
+    m_basis->setToolTip(
+        QStringLiteral("The fill allowed for that count, and whether Note 7's rounding applies"));
 
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);

@@ -173,8 +173,6 @@ QGroupBox* RacewayFillWindow::buildRaceway()
     QGroupBox* box = ui::groupBox(QStringLiteral("rfRacewayBox"), QStringLiteral("Raceway"), this);
     m_raceway
         = fill_lists::racewayList(QStringLiteral("rfRaceway"), QStringLiteral("Raceway type"), box);
-    m_raceway->setToolTip(
-        QStringLiteral("The raceway type, with its trade sizes from Chapter 9 Table 4"));
     m_nipple = new QCheckBox(QStringLiteral("Nipple, 24 in or less"), box);
     m_nipple->setObjectName(QStringLiteral("rfNipple"));
     m_nipple->setAccessibleName(m_nipple->text());
