@@ -3,6 +3,7 @@
 #include "circuit_check/circuit_check_window.h"
 #include "find_control.h"
 #include "message_box_catcher.h"
+#include "raceway_fill/raceway_fill_window.h"
 #include "sheet/calc_sheet.h"
 #include "test_main.h"
 #include "user_actions.h"
@@ -25,21 +26,24 @@
 
 namespace {
 
-// What the keyboard focus is on, by the name the user's control has: an editable list
-// for the text box inside it, the tab control for its tab strip, the toolbar's action for
-// its button.
+// The name of the user's control a widget belongs to: an editable list for the text box
+// inside it, the tab control for its tab strip, the toolbar's action for its button.
+QString controlName(const QWidget* widget)
+{
+    if (auto* list = qobject_cast<QComboBox*>(widget->parentWidget()))
+        return list->objectName();
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget->parentWidget()))
+        return tabs->objectName();
+    if (auto* tool = qobject_cast<const QToolButton*>(widget); tool && tool->defaultAction())
+        return tool->defaultAction()->objectName();
+    return widget->objectName();
+}
+
+// What the keyboard focus is on, by its control's name.
 QString focusName()
 {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus)
-        return QStringLiteral("(none)");
-    if (auto* list = qobject_cast<QComboBox*>(focus->parentWidget()))
-        return list->objectName();
-    if (auto* tabs = qobject_cast<QTabWidget*>(focus->parentWidget()))
-        return tabs->objectName();
-    if (auto* tool = qobject_cast<QToolButton*>(focus); tool && tool->defaultAction())
-        return tool->defaultAction()->objectName();
-    return focus->objectName();
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? controlName(focus) : QStringLiteral("(none)");
 }
 
 // Presses a key `count` times where the focus is, and the names the focus moves through.
@@ -89,6 +93,8 @@ private slots:
     void returnPressesTheFocusedButton_data();
     void returnPressesTheFocusedButton();
     void controlsHaveNames();
+    void toolWindowsTabThroughEveryControl_data();
+    void toolWindowsTabThroughEveryControl();
     void controlsHaveTooltips_data();
     void controlsHaveTooltips();
     void resultsReachAScreenReader();
@@ -466,9 +472,11 @@ void KeyboardTest::controlsHaveNames()
     auto* about = new AboutWindow;
     auto* sheet = new CalcSheet;
     auto* circuitCheck = new CircuitCheckWindow;
+    auto* racewayFill = new RacewayFillWindow;
     QList<QWidget*> controls;
     for (QWidget* window : {static_cast<QWidget*>(m_window), static_cast<QWidget*>(about),
-             static_cast<QWidget*>(sheet), static_cast<QWidget*>(circuitCheck)}) {
+             static_cast<QWidget*>(sheet), static_cast<QWidget*>(circuitCheck),
+             static_cast<QWidget*>(racewayFill)}) {
         for (QWidget* widget : window->findChildren<QWidget*>()) {
             // The tab strip's own scroll buttons are the toolkit's; the strip names its tabs.
             // Lists' drop-downs are windows of their own.
@@ -479,13 +487,59 @@ void KeyboardTest::controlsHaveNames()
                 controls << widget;
         }
     }
-    QVERIFY(controls.size() > 150);
+    QVERIFY(controls.size() > 250);
     for (QWidget* control : std::as_const(controls)) {
+        // Outside checks find a control by its name.
+        QVERIFY2(!controlName(control).isEmpty(), qPrintable(describe(control)));
         // The history slots are named with the caption a result gives them.
         if (control->objectName().startsWith(QLatin1String("rbVDResults")))
             continue;
         QVERIFY2(!control->accessibleName().trimmed().isEmpty(), qPrintable(describe(control)));
     }
+}
+
+void KeyboardTest::toolWindowsTabThroughEveryControl_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("circuit check") << "CircuitCheck";
+    QTest::newRow("raceway fill") << "RacewayFill";
+}
+
+// Tab from a tool window's first control comes round to it again after every control that
+// takes the focus, each once: no input is left to the mouse alone, none holds the Tab key.
+void KeyboardTest::toolWindowsTabThroughEveryControl()
+{
+    QFETCH(QString, window);
+    QWidget* tool = window == QLatin1String("CircuitCheck")
+        ? static_cast<QWidget*>(new CircuitCheckWindow)
+        : static_cast<QWidget*>(new RacewayFillWindow);
+    tool->show();
+    QVERIFY(QTest::qWaitForWindowActive(tool));
+    QWidget* first = QApplication::focusWidget();
+    QVERIFY(first);
+
+    QSet<QWidget*> reachable;
+    for (QWidget* widget : tool->findChildren<QWidget*>()) {
+        if (widget->window() != tool || !widget->isVisible() || !widget->isEnabled()
+            || widget->focusPolicy() == Qt::NoFocus || widget->focusProxy())
+            continue;
+        // Only a text to select and copy may take the focus from the mouse alone.
+        if (widget->focusPolicy() & Qt::TabFocus)
+            reachable << widget;
+        else
+            QVERIFY2(qobject_cast<QLabel*>(widget), qPrintable(describe(widget)));
+    }
+    QSet<QWidget*> visited;
+    QWidget* at = first;
+    do {
+        QVERIFY2(reachable.contains(at), qPrintable(describe(at)));
+        QVERIFY2(!visited.contains(at), qPrintable(describe(at) + QStringLiteral(" twice")));
+        visited << at;
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+    } while (at != first && visited.size() <= reachable.size());
+    for (QWidget* left : reachable - visited)
+        QFAIL(qPrintable(describe(left) + QStringLiteral(" is not in the Tab order")));
 }
 
 void KeyboardTest::controlsHaveTooltips_data()
@@ -504,6 +558,9 @@ void KeyboardTest::controlsHaveTooltips_data()
     QTest::newRow("about window") << "about" << QStringList {"RichTextBox1"} << 0;
     // Its inputs, the key figures, the summary and the working, and the list of problems.
     QTest::newRow("circuit check") << "circuit check" << QStringList {} << 46;
+    // The twenty rows' count, size and insulation, the raceway, the nipple, the trade sizes and
+    // How Many Fit.
+    QTest::newRow("raceway fill") << "raceway fill" << QStringList {} << 66;
 }
 
 // Every input and result says what it holds when the pointer rests on it, on every page,
@@ -520,6 +577,8 @@ void KeyboardTest::controlsHaveTooltips()
         checkedWindow = new AboutWindow;
     else if (window == QLatin1String("circuit check"))
         checkedWindow = new CircuitCheckWindow;
+    else if (window == QLatin1String("raceway fill"))
+        checkedWindow = new RacewayFillWindow;
 
     // An editable list's text box passes the pointer's question on to its list. A result
     // label is named apart from its text and describes the result it shows
