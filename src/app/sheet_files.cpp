@@ -151,6 +151,9 @@ void SheetFiles::fillRecentMenu()
         action->setObjectName(QStringLiteral("actionClosedSheet(%1)").arg(index++));
         connect(action, &QAction::triggered, this, [this, sheet] { reopen(sheet); });
     }
-    if (m_recent->isEmpty())
-        m_recent->addAction(QStringLiteral("No recent sheets"))->setEnabled(false);
+    if (m_recent->isEmpty()) {
+        QAction* none = m_recent->addAction(QStringLiteral("No recent sheets"));
+        none->setObjectName(QStringLiteral("actionNoRecentSheets"));
+        none->setEnabled(false);
+    }
 }
