@@ -1,5 +1,6 @@
 #include "app/about_window.h"
 #include "app/main_window.h"
+#include "app/program_windows.h"
 #include "circuit_check/circuit_check_window.h"
 #include "find_control.h"
 #include "message_box_catcher.h"
@@ -15,11 +16,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -72,6 +77,23 @@ QString describe(const QWidget* widget)
     return QStringLiteral("%1 (%2)").arg(widget->objectName(), kind);
 }
 
+[[nodiscard]] bool menuItemsAreNamed(const QList<QAction*>& items)
+{
+    for (const QAction* item : items) {
+        const QObject* named = item->menu() ? static_cast<QObject*>(item->menu()) : item;
+        if (!item->isSeparator() && named->objectName().isEmpty()) {
+            qWarning() << "a menu item without a name:" << item->text();
+            return false;
+        }
+        if (QMenu* submenu = item->menu()) {
+            emit submenu->aboutToShow(); // a menu filled as it opens
+            if (!menuItemsAreNamed(submenu->actions()))
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 class KeyboardTest : public QObject
@@ -93,6 +115,7 @@ private slots:
     void returnPressesTheFocusedButton_data();
     void returnPressesTheFocusedButton();
     void controlsHaveNames();
+    void menuItemsHaveNames();
     void toolWindowsTabThroughEveryControl_data();
     void toolWindowsTabThroughEveryControl();
     void controlsHaveTooltips_data();
@@ -496,6 +519,19 @@ void KeyboardTest::controlsHaveNames()
             continue;
         QVERIFY2(!control->accessibleName().trimmed().isEmpty(), qPrintable(describe(control)));
     }
+}
+
+// Every item of both menu bars, a submenu by its menu's name, the items a menu gets as it
+// opens among them.
+void KeyboardTest::menuItemsHaveNames()
+{
+    // No recent files and no closed sheets, so Recent Sheets says it has none.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavilon")).clear();
+    QTemporaryDir kept;
+    QVERIFY(kept.isValid());
+    ProgramWindows windows(m_calculator, KeptSheets(kept.path()));
+    QVERIFY(menuItemsAreNamed(windows.showMainWindow()->menuBar()->actions()));
+    QVERIFY(menuItemsAreNamed(windows.showCalcSheet()->menuBar()->actions()));
 }
 
 void KeyboardTest::toolWindowsTabThroughEveryControl_data()
