@@ -14,114 +14,72 @@ using namespace sheetfile;
 
 namespace {
 
-class ShapeCheck
+void checkFormat(const Sheet& sheet, int number, FormatKind kind)
 {
-public:
-    explicit ShapeCheck(const Sheet& sheet)
-        : m_sheet(sheet)
-    { }
+    FUZZ_CHECK(number >= 0 && std::size_t(number) < sheet.formats.size()
+            && sheet.formats[std::size_t(number)].kind == kind,
+        "format %d is missing or of another kind", number);
+}
 
-    void run() const
-    {
-        checkFormat(m_sheet.document.defaultFont, FormatKind::Char);
-        for (const int list : m_sheet.lists)
-            checkFormat(list, FormatKind::List);
-        checkFormat(m_sheet.root.format, FormatKind::Frame);
-        checkItems(m_sheet.root.items);
-        for (std::size_t i = 0; i < m_sheet.resources.size(); ++i) {
-            for (std::size_t j = 0; j < i; ++j)
-                FUZZ_CHECK(m_sheet.resources[i].name != m_sheet.resources[j].name,
-                    "two resources named %s", m_sheet.resources[i].name.c_str());
-        }
-    }
-
-private:
-    void checkFormat(int number, FormatKind kind) const
-    {
-        FUZZ_CHECK(number >= 0 && std::size_t(number) < m_sheet.formats.size(), "format %d of %zu",
-            number, m_sheet.formats.size());
-        FUZZ_CHECK(
-            m_sheet.formats[std::size_t(number)].kind == kind, "format %d of another kind", number);
-    }
-
-    // A paragraph first, last, and between any two tables or frames.
-    void checkItems(const std::vector<Item>& items) const
-    {
-        FUZZ_CHECK(!items.empty(), "a frame or cell with nothing in it");
-        bool afterBlock = false;
-        for (const Item& item : items) {
-            const auto* block = std::get_if<Block>(&item.content);
-            FUZZ_CHECK(block || afterBlock, "a table or frame with no paragraph before it");
-            afterBlock = block != nullptr;
-            if (block)
-                checkBlock(*block);
-            else if (const auto* table = std::get_if<Table>(&item.content))
-                checkTable(*table);
-            else
-                checkFrame(std::get<Frame>(item.content));
-        }
-        FUZZ_CHECK(afterBlock, "a frame or cell that ends in a table or frame");
-    }
-
-    void checkBlock(const Block& block) const
-    {
-        checkFormat(block.format, FormatKind::Block);
-        checkFormat(block.charFormat, FormatKind::Char);
-        FUZZ_CHECK(
-            !block.list || (*block.list >= 0 && std::size_t(*block.list) < m_sheet.lists.size()),
-            "list %d", *block.list);
-        for (const Fragment& fragment : block.fragments) {
-            checkFormat(fragment.format, FormatKind::Char);
-            FUZZ_CHECK(!fragment.text.empty(), "an empty run of text");
-            // LF, CR, U+2029, U+FDD0 and U+FDD1 end paragraphs and frames.
-            for (const std::string_view paragraphEnd :
-                {"\n", "\r", "\xE2\x80\xA9", "\xEF\xB7\x90", "\xEF\xB7\x91"})
-                FUZZ_CHECK(fragment.text.find(paragraphEnd) == std::string::npos,
-                    "a paragraph break in a run of text");
-        }
-    }
-
-    void checkFrame(const Frame& frame) const
-    {
-        checkFormat(frame.format, FormatKind::Frame);
-        checkItems(frame.items);
-    }
-
-    // Each cell at the first free place, row by row, within the grid; together they cover it.
-    void checkTable(const Table& table) const
-    {
-        checkFormat(table.format, FormatKind::Frame);
-        FUZZ_CHECK(table.rows >= 1 && table.columns >= 1
-                && std::int64_t(table.rows) * table.columns <= kMaxTableCells,
-            "a table of %d by %d", table.rows, table.columns);
-        std::vector<bool> taken(std::size_t(table.rows) * std::size_t(table.columns));
-        std::size_t free = 0;
-        for (const Cell& cell : table.cells) {
-            while (free < taken.size() && taken[free])
-                ++free;
-            FUZZ_CHECK(std::size_t(cell.row) * std::size_t(table.columns) + std::size_t(cell.column)
-                    == free,
-                "cell %d,%d is not at the first free place", cell.row, cell.column);
-            FUZZ_CHECK(cell.rowSpan >= 1 && cell.columnSpan >= 1
-                    && cell.row + cell.rowSpan <= table.rows
-                    && cell.column + cell.columnSpan <= table.columns,
-                "cell %d,%d spans out of its table", cell.row, cell.column);
-            for (int r = cell.row; r < cell.row + cell.rowSpan; ++r) {
-                for (int c = cell.column; c < cell.column + cell.columnSpan; ++c) {
-                    const std::size_t slot
-                        = std::size_t(r) * std::size_t(table.columns) + std::size_t(c);
-                    FUZZ_CHECK(!taken[slot], "two cells cover %d,%d", r, c);
-                    taken[slot] = true;
-                }
+// A paragraph first, last, and between any two tables or frames; each cell of a table at
+// the first free place, row by row, within the grid, and together they cover it.
+void checkItems(const Sheet& sheet, const std::vector<Item>& items)
+{
+    FUZZ_CHECK(!items.empty(), "a frame or cell with nothing in it");
+    bool afterBlock = false;
+    for (const Item& item : items) {
+        const auto* block = std::get_if<Block>(&item.content);
+        FUZZ_CHECK(block || afterBlock, "a table or frame with no paragraph before it");
+        afterBlock = block != nullptr;
+        if (block) {
+            checkFormat(sheet, block->format, FormatKind::Block);
+            checkFormat(sheet, block->charFormat, FormatKind::Char);
+            FUZZ_CHECK(!block->list || std::size_t(*block->list) < sheet.lists.size(), "list");
+            for (const Fragment& fragment : block->fragments) {
+                checkFormat(sheet, fragment.format, FormatKind::Char);
+                FUZZ_CHECK(!fragment.text.empty(), "an empty run of text");
+                // LF, CR, U+2029, U+FDD0 and U+FDD1 end paragraphs and frames.
+                for (const std::string_view end :
+                    {"\n", "\r", "\xE2\x80\xA9", "\xEF\xB7\x90", "\xEF\xB7\x91"})
+                    FUZZ_CHECK(fragment.text.find(end) == std::string::npos,
+                        "a paragraph break in a run of text");
             }
-            checkItems(cell.items);
+        } else if (const auto* frame = std::get_if<Frame>(&item.content)) {
+            checkFormat(sheet, frame->format, FormatKind::Frame);
+            checkItems(sheet, frame->items);
+        } else {
+            const Table& table = std::get<Table>(item.content);
+            checkFormat(sheet, table.format, FormatKind::Frame);
+            FUZZ_CHECK(table.rows >= 1 && table.columns >= 1
+                    && std::int64_t(table.rows) * table.columns <= kMaxTableCells,
+                "a table of %d by %d", table.rows, table.columns);
+            std::vector<bool> taken(std::size_t(table.rows) * std::size_t(table.columns));
+            std::size_t free = 0;
+            for (const Cell& cell : table.cells) {
+                while (free < taken.size() && taken[free])
+                    ++free;
+                FUZZ_CHECK(
+                    std::size_t(cell.row) * std::size_t(table.columns) + std::size_t(cell.column)
+                            == free
+                        && cell.rowSpan >= 1 && cell.columnSpan >= 1
+                        && cell.row + cell.rowSpan <= table.rows
+                        && cell.column + cell.columnSpan <= table.columns,
+                    "cell %d,%d out of its place", cell.row, cell.column);
+                for (int r = cell.row; r < cell.row + cell.rowSpan; ++r) {
+                    for (int c = cell.column; c < cell.column + cell.columnSpan; ++c) {
+                        const std::size_t slot = std::size_t(r * table.columns + c);
+                        FUZZ_CHECK(!taken[slot], "two cells cover %d,%d", r, c);
+                        taken[slot] = true;
+                    }
+                }
+                checkItems(sheet, cell.items);
+            }
+            FUZZ_CHECK(std::all_of(taken.begin(), taken.end(), [](bool t) { return t; }),
+                "the cells leave a hole in their table");
         }
-        FUZZ_CHECK(std::all_of(taken.begin(), taken.end(), [](bool t) { return t; }),
-            "the cells leave a hole in their table");
     }
-
-    const Sheet& m_sheet;
-};
+    FUZZ_CHECK(afterBlock, "a frame or cell that ends in a table or frame");
+}
 
 } // namespace
 
@@ -140,7 +98,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "accepted bytes that do not begin and end as a sheet does");
     FUZZ_CHECK(sheet.version.major == kVersion.major, "read version %d.%d", sheet.version.major,
         sheet.version.minor);
-    ShapeCheck(sheet).run();
+    checkFormat(sheet, sheet.document.defaultFont, FormatKind::Char);
+    for (const int list : sheet.lists)
+        checkFormat(sheet, list, FormatKind::List);
+    checkFormat(sheet, sheet.root.format, FormatKind::Frame);
+    checkItems(sheet, sheet.root.items);
+    for (std::size_t i = 0; i < sheet.resources.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j)
+            FUZZ_CHECK(sheet.resources[i].name != sheet.resources[j].name, "two resources named %s",
+                sheet.resources[i].name.c_str());
+    }
 
     const std::string written = write(sheet);
     const auto again = parse(written);

@@ -7,7 +7,6 @@
 #include "user_actions.h"
 #include "voltage_drop/voltage_drop_calculator.h"
 
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrintDialog>
@@ -198,25 +197,16 @@ void CalcSheetTest::exportThatFailsSaysWhy()
     QFETCH(bool, pdf);
     CalcSheet* calcSheet = m_windows->showCalcSheet();
     // Tests run as root, so permission bits prove nothing: a file stands where the folder
-    // would be.
-    const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
-    QFile file(blocker);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    const QString path
-        = blocker + (pdf ? QStringLiteral("/sheet.pdf") : QStringLiteral("/sheet.odt"));
+    // would be. sheet_printer_test tries the exports themselves.
+    QFile blocker(m_dir.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = blocker.fileName() + QStringLiteral("/sheet");
     MessageBoxCatcher catcher;
     QVERIFY(!(pdf ? calcSheet->exportPdf(path) : calcSheet->exportOdt(path)));
     QCOMPARE(catcher.count(), 1);
     QCOMPARE(catcher.last().title, QStringLiteral("Export Failed"));
-    QVERIFY2(catcher.last().text.startsWith(path + QStringLiteral(" could not be written: ")),
-        qPrintable(catcher.last().text));
-    QVERIFY(catcher.last().text.size() > path.size() + 25); // with its reason
-
-    const QString written
-        = m_dir.filePath(pdf ? QStringLiteral("sheet.pdf") : QStringLiteral("sheet.odt"));
-    QVERIFY(pdf ? calcSheet->exportPdf(written) : calcSheet->exportOdt(written));
-    QVERIFY(QFileInfo(written).size() > 0);
+    QCOMPARE(catcher.last().text, path + QStringLiteral(" could not be written: Not a directory"));
 }
 
 void CalcSheetTest::reportMovesTheInsertionPoint_data()

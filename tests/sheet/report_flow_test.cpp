@@ -8,7 +8,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -26,7 +25,6 @@ private slots:
     void voltageDropReportGoesToTheSheet();
     void conduitReportGoesToTheSheet();
     void showTavilonClearsTheShownResult();
-    void showTavilonOpensTheMainWindowAgainAfterExit();
     void everyVoltageDropResultKeepsTheBoxFont();
 
 private:
@@ -184,36 +182,6 @@ void ReportFlowTest::showTavilonClearsTheShownResult()
     QTRY_VERIFY(results()->toPlainText().isEmpty());
     QVERIFY(button("btnCalc_Sheet")->isEnabled());
     QVERIFY(sheet->isVisible());
-}
-
-void ReportFlowTest::showTavilonOpensTheMainWindowAgainAfterExit()
-{
-    m_windows->mainWindow()->tabs()->setCurrentIndex(MainWindow::ShortCircuitTab);
-    QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
-    CalcSheet* sheet = m_windows->calcSheet();
-    QVERIFY(sheet);
-    const QString report = sheetText();
-
-    QPointer<MainWindow> old = m_windows->mainWindow();
-    m_windows->mainWindow()->tabs()->setCurrentIndex(MainWindow::IntroductionTab);
-    QTest::mouseClick(button("cmdExit(1)"), Qt::LeftButton);
-    QTRY_VERIFY(old.isNull());
-    QVERIFY(!m_windows->mainWindow());
-    QVERIFY(sheet->isVisible());
-
-    QTest::mouseClick(testsupport::findControl<QPushButton>(sheet, QStringLiteral("cmdRudu_Vovor")),
-        Qt::LeftButton);
-    MainWindow* again = m_windows->mainWindow();
-    QVERIFY(again);
-    QVERIFY(QTest::qWaitForWindowActive(again));
-    QCOMPARE(again->tabs()->currentIndex(), int(MainWindow::IntroductionTab));
-    QCOMPARE(sheetText(), report);
-
-    // Its reports still reach the same sheet.
-    again->tabs()->setCurrentIndex(MainWindow::ShortCircuitTab);
-    QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
-    QCOMPARE(m_windows->calcSheet(), sheet);
-    QCOMPARE(sheetText().count(QStringLiteral("Calculation Type: Short Circuit Current")), 2);
 }
 
 void ReportFlowTest::everyVoltageDropResultKeepsTheBoxFont()
