@@ -521,8 +521,8 @@ void KeyboardTest::controlsHaveNames()
     }
 }
 
-// Every item of both menu bars, a submenu by its menu's name, the items a menu gets as it
-// opens among them.
+// Every item of both menu bars carries a name, a submenu by its menu's name, the items a
+// menu gets as it opens among them.
 void KeyboardTest::menuItemsHaveNames()
 {
     // No recent files and no closed sheets, so Recent Sheets says it has none.
@@ -530,8 +530,24 @@ void KeyboardTest::menuItemsHaveNames()
     QTemporaryDir kept;
     QVERIFY(kept.isValid());
     ProgramWindows windows(m_calculator, KeptSheets(kept.path()));
-    QVERIFY(menuItemsAreNamed(windows.showMainWindow()->menuBar()->actions()));
-    QVERIFY(menuItemsAreNamed(windows.showCalcSheet()->menuBar()->actions()));
+    QMenuBar* mainMenus = windows.showMainWindow()->menuBar();
+    QMenuBar* sheetMenus = windows.showCalcSheet()->menuBar();
+    QVERIFY(menuItemsAreNamed(mainMenus->actions()));
+    QVERIFY(menuItemsAreNamed(sheetMenus->actions()));
+
+    // What both windows offer is one item in both File menus, so each name exists once.
+    const auto fileItem = [](QMenuBar* bar, const char* name) -> QAction* {
+        for (QAction* item : bar->findChild<QMenu*>(QStringLiteral("menuFile"))->actions()) {
+            const QObject* named = item->menu() ? static_cast<QObject*>(item->menu()) : item;
+            if (named->objectName() == QLatin1String(name))
+                return item;
+        }
+        return nullptr;
+    };
+    for (const char* name : {"actionOpenSheet", "menuRecentSheets", "actionReopenClosedSheet"}) {
+        QVERIFY2(fileItem(mainMenus, name), name);
+        QCOMPARE(fileItem(sheetMenus, name), fileItem(mainMenus, name));
+    }
 }
 
 void KeyboardTest::toolWindowsTabThroughEveryControl_data()
