@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -25,6 +26,7 @@ private slots:
     void voltageDropReportGoesToTheSheet();
     void conduitReportGoesToTheSheet();
     void showTavilonClearsTheShownResult();
+    void showTavilonOpensTheMainWindowAgainAfterExit();
     void everyVoltageDropResultKeepsTheBoxFont();
 
 private:
@@ -182,6 +184,32 @@ void ReportFlowTest::showTavilonClearsTheShownResult()
     QTRY_VERIFY(results()->toPlainText().isEmpty());
     QVERIFY(button("btnCalc_Sheet")->isEnabled());
     QVERIFY(sheet->isVisible());
+}
+
+// Exit leaves the sheet open; its Show Tavilon makes a main window again, whose reports
+// reach the same sheet.
+void ReportFlowTest::showTavilonOpensTheMainWindowAgainAfterExit()
+{
+    m_windows->mainWindow()->tabs()->setCurrentIndex(MainWindow::ShortCircuitTab);
+    QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
+    CalcSheet* sheet = m_windows->calcSheet();
+    QVERIFY(sheet);
+
+    QPointer<MainWindow> old = m_windows->mainWindow();
+    old->tabs()->setCurrentIndex(MainWindow::IntroductionTab);
+    QTest::mouseClick(button("cmdExit(1)"), Qt::LeftButton);
+    QTRY_VERIFY(old.isNull());
+    QVERIFY(sheet->isVisible());
+
+    QTest::mouseClick(testsupport::findControl<QPushButton>(sheet, QStringLiteral("cmdRudu_Vovor")),
+        Qt::LeftButton);
+    MainWindow* again = m_windows->mainWindow();
+    QVERIFY(again);
+    QVERIFY(QTest::qWaitForWindowActive(again));
+    again->tabs()->setCurrentIndex(MainWindow::ShortCircuitTab);
+    QTest::mouseClick(button("cmdPrint"), Qt::LeftButton);
+    QCOMPARE(m_windows->calcSheet(), sheet);
+    QCOMPARE(sheetText().count(QStringLiteral("Calculation Type: Short Circuit Current")), 2);
 }
 
 void ReportFlowTest::everyVoltageDropResultKeepsTheBoxFont()

@@ -36,6 +36,7 @@ private slots:
     void aRefusedFileChangesNothing();
     void closeThenReopenClosedSheet();
     void theEleventhClosedSheetRemovesTheOldest();
+    void quitKeepsTheSheet();
 
 private:
     CalcSheet* sheet() const { return m_windows->calcSheet(); }
@@ -317,6 +318,17 @@ void SheetFilesTest::theEleventhClosedSheetRemovesTheOldest()
     QCOMPARE(closed.size(), 10);
     QVERIFY(closed.constFirst().endsWith(QStringLiteral("\nSheet 11")));
     QVERIFY(closed.constLast().endsWith(QStringLiteral("\nSheet 2")));
+}
+
+void SheetFilesTest::quitKeepsTheSheet()
+{
+    report(QStringLiteral("Quitting"));
+    QPointer<MainWindow> main = m_windows->mainWindow();
+    QPointer<CalcSheet> calcSheet = sheet();
+    main->findChild<QAction*>(QStringLiteral("actionQuit"))->trigger();
+    QTRY_VERIFY(main.isNull() && calcSheet.isNull());
+    QCOMPARE(closedTexts().size(), 1);
+    QVERIFY(closedTexts().constFirst().endsWith(QStringLiteral("Quitting")));
 }
 
 TAVILON_WIDGET_TEST_MAIN(SheetFilesTest)

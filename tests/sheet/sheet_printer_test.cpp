@@ -3,6 +3,7 @@
 #include "test_main.h"
 
 #include <QDir>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -144,6 +145,7 @@ private slots:
     void exportsPages_data();
     void exportsPages();
     void printsTheSelection();
+    void printsTheSameInADarkScheme();
     void failedExportKeepsTheOldFile_data();
     void failedExportKeepsTheOldFile();
     void exportsOpenDocumentText();
@@ -156,7 +158,7 @@ private:
 
 void SheetPrinterTest::initTestCase()
 {
-    for (const char* tool : {"pdftotext", "pdfinfo", "pdfimages", "unzip"}) {
+    for (const char* tool : {"pdftotext", "pdfinfo", "pdftoppm", "pdfimages", "unzip"}) {
         if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
             QSKIP(qPrintable(QStringLiteral("%1 is needed to read the files back "
                                             "(tools/install-deps.sh installs it)")
@@ -272,6 +274,35 @@ void SheetPrinterTest::printsTheSelection()
     QCOMPARE(pageOf(pages, endOf(5)), 1);
     QCOMPARE(pageOf(pages, heading(6)), -1);
     QCOMPARE(wrongFooter(pages, QStringLiteral("^Riverside Clinic {2,}Page %1 of %2$")), QString());
+}
+
+// Paper is white whatever the desktop's scheme: the sheet prints with the light scheme's
+// black text.
+void SheetPrinterTest::printsTheSameInADarkScheme()
+{
+    TestSheet sheet(QStringLiteral("Riverside Clinic"));
+    // Page 2, which holds reports only.
+    const auto pageImage = [this, &sheet](const QString& name) {
+        const QString pdf = path(name + QStringLiteral(".pdf"));
+        if (exportPdf(sheet.document, pdf))
+            return QImage();
+        run(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("40"),
+                QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-singlefile"), pdf,
+                path(name)});
+        return QImage(path(name + QStringLiteral(".png")));
+    };
+    const QImage light = pageImage(QStringLiteral("light"));
+    QVERIFY(!light.isNull());
+
+    const QPalette original = QGuiApplication::palette();
+    QPalette dark(QColor(0xee, 0xee, 0xee), QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Base, Qt::black);
+    QApplication::setPalette(dark);
+    const QImage inDark = pageImage(QStringLiteral("dark"));
+    QApplication::setPalette(original);
+    QCOMPARE(inDark, light);
 }
 
 void SheetPrinterTest::failedExportKeepsTheOldFile_data()
