@@ -32,6 +32,8 @@ private slots:
     void init();
     void cleanup();
     void opensOnIntroduction();
+    void toolWindowOpensOnceAndKeepsWhatWasTyped_data();
+    void toolWindowOpensOnceAndKeepsWhatWasTyped();
     void logoFollowsThePage();
     void firstActivationFillsDefaults();
     void activationKeepsChosenSettings();
@@ -449,6 +451,48 @@ void MainWindowTest::doubleClickOnTheTabControl()
     QCOMPARE(tabs()->currentIndex(), page);
     auto* load = testsupport::findControl<QLineEdit>(m_window, QStringLiteral("txtLoad"));
     QCOMPARE(load->hasFocus(), focusesLoad);
+}
+
+void MainWindowTest::toolWindowOpensOnceAndKeepsWhatWasTyped_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("circuit check") << "actionCircuitCheck"
+                                   << "CircuitCheck"
+                                   << "ccLoad";
+    QTest::newRow("raceway fill") << "actionRacewayFill"
+                                  << "RacewayFill"
+                                  << "rfCount(0)";
+}
+
+// A tool is one window at a time; closed and opened again
+// it holds what the user typed; it closes with the main window.
+void MainWindowTest::toolWindowOpensOnceAndKeepsWhatWasTyped()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    QVERIFY(showWindow());
+    QAction* open = m_window->findChild<QAction*>(action);
+    QVERIFY(open);
+    open->trigger();
+    QPointer<QWidget> tool = testsupport::shownWindow(window);
+    QVERIFY(QTest::qWaitForWindowExposed(tool));
+    QTest::keyClicks(testsupport::findControl<QLineEdit>(tool, box), QStringLiteral("12"));
+
+    tool->close();
+    open->trigger();
+    QCOMPARE(testsupport::shownWindow(window), tool.data());
+    QCOMPARE(testsupport::findControl<QLineEdit>(tool, box)->text(), QStringLiteral("12"));
+    open->trigger();
+    qsizetype count = 0;
+    for (const QWidget* topLevel : QApplication::topLevelWidgets())
+        count += topLevel->objectName() == window;
+    QCOMPARE(count, 1);
+
+    m_window->close();
+    QTRY_VERIFY(tool.isNull() || !tool->isVisible());
 }
 
 TAVILON_WIDGET_TEST_MAIN(MainWindowTest)
