@@ -21,21 +21,32 @@ inline nec::CircuitTexts editedCircuitTexts(const QStringList& edits)
         {"upstream", &CircuitTexts::DropUpstream}, {"fault", &CircuitTexts::SourceFaultAmps},
         {"motor", &CircuitTexts::MotorAmps}};
     using T = CircuitTexts;
+    // A list that follows another (the grounding conductor's material, the raceway's)
+    // moves with it until the user picks one.
     static const std::map<QString, void (*)(T&)> choices {
         {"system=DC 2-wire", [](T& t) { t.System = nec::SystemType::Dc2Wire; }},
         {"system=1-phase 2-wire", [](T& t) { t.System = nec::SystemType::OnePhase2Wire; }},
         {"system=1-phase 3-wire", [](T& t) { t.System = nec::SystemType::OnePhase3Wire; }},
+        {"system=3-phase 3-wire", [](T& t) { t.System = nec::SystemType::ThreePhase3Wire; }},
+        {"unit=kVA", [](T& t) { t.Unit = nec::LoadUnit::KiloVoltAmperes; }},
         {"unit=kW", [](T& t) { t.Unit = nec::LoadUnit::Kilowatts; }},
         {"kind=Branch circuit", [](T& t) { t.Kind = nec::CircuitKind::BranchCircuit; }},
         {"receptacles", [](T& t) { t.Receptacles = true; }},
-        {"material=Aluminum", [](T& t) { t.Material = nec::Material::Aluminum; }},
+        {"material=Aluminum",
+            [](T& t) {
+                t.Material = nec::Material::Aluminum;
+                t.EgcMaterial = nec::Material::Aluminum;
+            }},
         {"egc=Copper", [](T& t) { t.EgcMaterial = nec::Material::Copper; }},
+        {"egc=Aluminum", [](T& t) { t.EgcMaterial = nec::Material::Aluminum; }},
         {"insulation=THW", [](T& t) { t.Insulation = nec::Insulation::Thw; }},
         {"insulation=TW", [](T& t) { t.Insulation = nec::Insulation::Tw; }},
+        {"insulation=Bare", [](T& t) { t.Insulation = nec::Insulation::Bare; }},
         {"terminal=60 °C", [](T& t) { t.TerminalRating = nec::TemperatureRating::C60; }},
+        {"terminal=90 °C", [](T& t) { t.TerminalRating = nec::TemperatureRating::C90; }},
+        {"largest=1 AWG", [](T& t) { t.LargestSizePerSet = nec::ConductorSize::Awg1; }},
         {"ambient unit=°F", [](T& t) { t.AmbientUnit = nec::TemperatureUnit::Fahrenheit; }},
         {"harmonic neutral", [](T& t) { t.HarmonicNeutral = true; }},
-        // The raceway's material follows its type until the user picks one.
         {"raceway=ENT",
             [](T& t) {
                 t.Raceway = nec::RacewayType::Ent;
