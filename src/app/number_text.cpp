@@ -300,6 +300,20 @@ std::string formatGrouped(double value, int decimals, const Separators& separato
     return text;
 }
 
+std::string formatTrimmed(double value, int decimals, const Separators& separators)
+{
+    std::string text = formatGrouped(value, decimals, separators);
+    const std::size_t point = decimals > 0 ? text.rfind(separators.decimal) : std::string::npos;
+    if (point == std::string::npos)
+        return text;
+    std::size_t end = text.size();
+    while (end > point + separators.decimal.size() && text[end - 1] == '0')
+        --end;
+    if (end == point + separators.decimal.size())
+        end = point;
+    return text.substr(0, end);
+}
+
 std::string formatText(std::string_view text, Mask mask, const Separators& separators)
 {
     const std::optional<double> value = toNumber(text, separators);

@@ -49,6 +49,10 @@ std::string format(double value, Mask mask, const Separators& separators = {},
 // decimal separator, none for 0: "1,234.56". Rounding as for the masks.
 std::string formatGrouped(double value, int decimals, const Separators& separators = {});
 
+// As formatGrouped, without the trailing zeros of the decimals, nor the separator when none
+// is left: "263.9", "400".
+std::string formatTrimmed(double value, int decimals, const Separators& separators = {});
+
 // Applies a mask to the value of a text; a text that is not a number comes back as it is.
 std::string formatText(std::string_view text, Mask mask, const Separators& separators = {});
 

@@ -401,7 +401,8 @@ QWidget* CircuitCheckForm::buildInputs()
     sets = editable(QStringLiteral("ccSets"), QStringLiteral("Parallel sets"),
         QStringLiteral("Automatic, or the number of sets in parallel from 1 to 20; each set "
                        "runs in a raceway of its own"),
-        QStringList {text(nec::kAutomatic)} + wholeNumbers(1, 20), text(nec::kAutomatic), page);
+        QStringList {text(nec::kAutomatic)} + wholeNumbers(1, nec::kMostSets),
+        text(nec::kAutomatic), page);
     conductors.add(QStringLiteral("lblSets"), QStringLiteral("Parallel sets:"), sets);
     addMark(conductors, nec::CircuitField::Sets, QStringLiteral("lblSetsProblem"), sets);
     maxSize = list(QStringLiteral("ccMaxSize"), QStringLiteral("Largest size per set"),
@@ -429,7 +430,8 @@ QWidget* CircuitCheckForm::buildInputs()
         QStringLiteral("In one raceway (Table 310.15(C)(1)). Automatic counts the phases of one "
                        "set, and the neutral where it carries harmonic current; the grounding "
                        "conductor never counts. Or a number from 1 to 60."),
-        QStringList {text(nec::kAutomatic)} + wholeNumbers(1, 60), text(nec::kAutomatic), page);
+        QStringList {text(nec::kAutomatic)} + wholeNumbers(1, nec::kMostConductorsInRaceway),
+        text(nec::kAutomatic), page);
     conditions.add(
         QStringLiteral("lblConductorCount"), QStringLiteral("Carrying current:"), conductorCount);
     addMark(conditions, nec::CircuitField::ConductorCount,

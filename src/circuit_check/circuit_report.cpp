@@ -45,8 +45,9 @@ std::string workingText(const std::vector<nec::WorkingStep>& steps)
 std::vector<std::string> DescribeCircuitInputs(
     const nec::CircuitInput& input, const numtext::Separators& separators)
 {
-    const auto number
-        = [&separators](double value) { return TrimmedNumber(value, kInputDecimals, separators); };
+    const auto number = [&separators](double value) {
+        return numtext::formatTrimmed(value, kInputDecimals, separators);
+    };
     const bool directCurrent = nec::IsDirectCurrent(input.System);
     std::vector<std::string> described {
         "System: " + std::string(nec::SystemName(input.System)),

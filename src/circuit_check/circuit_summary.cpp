@@ -4,11 +4,9 @@
 
 namespace {
 
-constexpr double kTotalDropLimitPercent = 5; // feeder and branch circuit together
-
 std::string verdictWord(bool meets)
 {
-    return meets ? "meets" : "does not meet";
+    return std::string(nec::VerdictWord(meets));
 }
 
 std::string capitalised(std::string_view text)
@@ -41,7 +39,7 @@ public:
     }
     std::string trimmed(double value, int decimals) const
     {
-        return TrimmedNumber(value, decimals, m_separators);
+        return numtext::formatTrimmed(value, decimals, m_separators);
     }
     std::string amps(double value) const { return trimmed(value, 2) + " A"; }
     std::string percent(double value) const { return trimmed(value, 2) + " %"; }
@@ -50,10 +48,7 @@ public:
     {
         return std::string(nec::MaterialName(value));
     }
-    std::string sets(int count) const
-    {
-        return std::to_string(count) + (count == 1 ? " set" : " sets");
-    }
+    std::string sets(int count) const { return nec::SetCountText(count); }
     std::string raceway(const nec::TradeSizeFill& fit) const
     {
         return fit.Row->TradeSize + " " + std::string(nec::RacewayTypeName(m_input.Raceway));
@@ -98,7 +93,7 @@ public:
                 + size(m_input.LargestSizePerSet);
         if (choice.LargestSizeExceeded)
             line += "; above the largest size per set, " + size(m_input.LargestSizePerSet)
-                + ", which no number of sets up to 20 keeps to";
+                + ", which no number of sets up to " + std::to_string(nec::kMostSets) + " keeps to";
         line += ")";
         return line + ": " + verdictWord(true);
     }
@@ -210,7 +205,8 @@ private:
                 + std::to_string(nec::Degrees(m_result.Basis.InsulationColumn))
                 + " °C insulation at this ambient";
         case nec::NoSizeReason::NoSetsWork:
-            return "none, no number of sets up to 20 works with any size up to " + largest;
+            return "none, no number of sets up to " + std::to_string(nec::kMostSets)
+                + " works with any size up to " + largest;
         case nec::NoSizeReason::NoSizeWithGivenSets:
             return "none up to " + largest + " meets every rule with "
                 + sets(m_input.GivenSets.value_or(1));
@@ -224,20 +220,6 @@ private:
 };
 
 } // namespace
-
-std::string TrimmedNumber(double value, int decimals, const numtext::Separators& separators)
-{
-    std::string text = numtext::formatGrouped(value, decimals, separators);
-    const std::size_t point = decimals > 0 ? text.rfind(separators.decimal) : std::string::npos;
-    if (point == std::string::npos)
-        return text;
-    std::size_t end = text.size();
-    while (end > point + separators.decimal.size() && text[end - 1] == '0')
-        --end;
-    if (end == point + separators.decimal.size())
-        end = point;
-    return text.substr(0, end);
-}
 
 std::string CircuitVerdict(const nec::CircuitResult& result)
 {

@@ -49,7 +49,3 @@ std::vector<std::string> BuildCircuitSummary(const nec::CircuitInput& input,
 // reason ("Voltage: not a number"), then the boxes still empty ("Still needed: load,
 // length."). Empty for a complete reading.
 std::vector<std::string> DescribeCircuitProblems(const nec::CircuitReading& reading);
-
-// A figure with up to `decimals` decimals and no trailing zeros, in groups of three:
-// "1,234.5", "480".
-std::string TrimmedNumber(double value, int decimals, const numtext::Separators& separators);

@@ -10,12 +10,8 @@ namespace nec {
 
 namespace {
 
-constexpr double kContinuousFactor = 1.25; // 210.20(A), 215.3, 210.19(A)(1), 215.2(A)(1)
-constexpr int kMostSets = 20;
-constexpr int kLargestRoundUpDevice = 800; // 240.4(B); above it 240.4(C)
 constexpr ConductorSize kSmallestParallelSize = ConductorSize::Awg1_0; // 310.10(G)(1)
 constexpr ConductorSize kSmallestAluminumConductor = ConductorSize::Awg12; // 310.3(A)
-constexpr double kTotalDropPercent = 5; // feeder and branch circuit together
 constexpr int kMotorContributionMultiple = 4; // point-to-point: 4 × the running motor amperes
 constexpr int kListingNoteAmperes = 100; // 110.14(C)(1)(a)
 

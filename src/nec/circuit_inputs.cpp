@@ -22,8 +22,6 @@ constexpr double kAbsoluteZeroFahrenheit = -459.67;
 constexpr double kHottestAmbient = 1000;
 
 constexpr int kMostOcpdAmperes = 6000;
-constexpr int kMostSets = 20;
-constexpr int kMostConductorsInRaceway = 60;
 
 struct Range
 {

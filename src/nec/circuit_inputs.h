@@ -85,6 +85,11 @@ struct CircuitTexts
     std::string MotorAmps = "0"; // empty reads as 0
 };
 
+// The most parallel sets the check tries or takes, and the most current-carrying
+// conductors a raceway may be given.
+inline constexpr int kMostSets = 20;
+inline constexpr int kMostConductorsInRaceway = 60;
+
 // What the engine works with.
 struct CircuitInput
 {

@@ -20,6 +20,16 @@ std::string_view CheckName(CheckKind kind)
     return names[static_cast<std::size_t>(kind)];
 }
 
+std::string_view VerdictWord(bool meets)
+{
+    return meets ? "meets" : "does not meet";
+}
+
+std::string SetCountText(int sets)
+{
+    return std::to_string(sets) + (sets == 1 ? " set" : " sets");
+}
+
 bool CircuitResult::meetsEveryCheck() const
 {
     return std::all_of(

@@ -17,6 +17,11 @@
 
 namespace nec {
 
+// The rules' own figures, for the check and for its working.
+inline constexpr double kContinuousFactor = 1.25; // 210.20(A), 215.3, 210.19(A)(1), 215.2(A)(1)
+inline constexpr int kLargestRoundUpDevice = 800; // 240.4(B); above it 240.4(C)
+inline constexpr double kTotalDropPercent = 5; // feeder and branch circuit together
+
 // The rules a conductor size must meet, in the order that settles a tie for the
 // governing factor.
 enum class SizingRule
@@ -176,6 +181,12 @@ enum class CheckKind
 
 // "device rating", "conductor size", "terminals", ..., "raceway fill".
 std::string_view CheckName(CheckKind kind);
+
+// A check's outcome in words, never by colour alone: "meets", "does not meet".
+std::string_view VerdictWord(bool meets);
+
+// "1 set", "2 sets".
+std::string SetCountText(int sets);
 
 struct Check
 {

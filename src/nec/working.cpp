@@ -24,7 +24,7 @@ constexpr Sections kBranchSections {"210.20(A)", "110.14(C), 210.19(A)(1)", "210
 
 std::string verdict(bool meets)
 {
-    return meets ? "meets" : "does not meet";
+    return std::string(VerdictWord(meets));
 }
 
 // Writes the steps, with the numbers in the user's separators.
@@ -71,17 +71,7 @@ private:
     // Up to `decimals` decimals, without trailing zeros: "263.9", "400".
     std::string number(double value, int decimals) const
     {
-        std::string text = numtext::formatGrouped(value, decimals, m_separators);
-        const std::size_t point
-            = decimals > 0 ? text.rfind(m_separators.decimal) : std::string::npos;
-        if (point == std::string::npos)
-            return text;
-        std::size_t end = text.size();
-        while (end > point + m_separators.decimal.size() && text[end - 1] == '0')
-            --end;
-        if (end == point + m_separators.decimal.size())
-            end = point;
-        return text.substr(0, end);
+        return numtext::formatTrimmed(value, decimals, m_separators);
     }
 
     std::string fixed(double value, int decimals) const
@@ -104,13 +94,10 @@ private:
     }
     std::string size(ConductorSize value) const { return std::string(SizeName(value)); }
     std::string material() const { return std::string(MaterialName(m_input.Material)); }
-    std::string sets(int count) const
-    {
-        return std::to_string(count) + (count == 1 ? " set" : " sets");
-    }
+    std::string sets(int count) const { return SetCountText(count); }
     std::string ocpdFormula() const
     {
-        return "I_ocpd,min = " + factor(1.25) + " · I_c + " + factor(1) + " · I_nc";
+        return "I_ocpd,min = " + factor(kContinuousFactor) + " · I_c + " + factor(1) + " · I_nc";
     }
     std::string phaseFactorText() const { return IsThreePhase(m_input.System) ? "√3" : "2"; }
 
@@ -165,8 +152,8 @@ private:
     {
         const LoadFigures& load = m_result.Load;
         const DeviceFigures& device = m_result.Device;
-        const std::string minimum = factor(1.25) + " · " + amps(load.ContinuousAmps) + " + "
-            + factor(1) + " · " + amps(load.NoncontinuousAmps) + " = "
+        const std::string minimum = factor(kContinuousFactor) + " · " + amps(load.ContinuousAmps)
+            + " + " + factor(1) + " · " + amps(load.NoncontinuousAmps) + " = "
             + amps(load.TerminalAmpsNeeded);
         const std::string section = std::string(m_sections.Device) + ", 240.6(A)";
         if (device.Automatic) {
@@ -258,8 +245,9 @@ private:
                 + number(m_result.Basis.AmbientCelsius, 2) + " °C: no size works";
             break;
         case NoSizeReason::NoSetsWork:
-            numbers = "no number of sets up to 20 works with any size; with 20 sets of "
-                + largestSize() + " these fail: " + failingRules();
+            numbers = "no number of sets up to " + std::to_string(kMostSets)
+                + " works with any size; with " + sets(kMostSets) + " of " + largestSize()
+                + " these fail: " + failingRules();
             break;
         case NoSizeReason::NoSizeWithGivenSets:
             numbers = "no size up to " + largestSize() + " meets every rule with "
@@ -296,20 +284,22 @@ private:
                 + " of " + size(choice.WithoutLargestSize->Size) + " would do.";
         }
         if (choice.LargestSizeExceeded) {
-            numbers += " No number of sets up to 20 works within the largest size per set ("
-                + size(m_input.LargestSizePerSet) + "); searched without it.";
+            numbers += " No number of sets up to " + std::to_string(kMostSets)
+                + " works within the largest size per set (" + size(m_input.LargestSizePerSet)
+                + "); searched without it.";
         }
         add("Sets and size",
             m_input.GivenSets ? "with the given sets, the smallest size that meets every rule"
-                              : "the first number of sets n (1 to 20) for which a size up to the "
-                                "largest per set meets every rule, and the smallest such size",
+                              : "the first number of sets n (1 to " + std::to_string(kMostSets)
+                    + ") for which a size up to the largest per set meets every rule, and the "
+                      "smallest such size",
             numbers, {}, choice.Sets > 1 ? "310.10(G)" : "");
     }
 
     void terminals(const ConductorChoice& choice)
     {
         const int allSets = choice.terminalAmpacityAllSets();
-        add("Rule 1, terminals", "n · A_T(s, t_T) ≥ " + factor(1.25) + " · I_c + I_nc",
+        add("Rule 1, terminals", "n · A_T(s, t_T) ≥ " + factor(kContinuousFactor) + " · I_c + I_nc",
             std::to_string(choice.Sets) + " · " + amps(choice.TerminalAmpacity) + " = "
                 + amps(allSets) + " against " + amps(m_result.Load.TerminalAmpsNeeded) + ": "
                 + verdict(meets(CheckKind::Terminals)),
@@ -345,7 +335,7 @@ private:
             numbers += "; below it, but not itself a standard rating, and the device is the next "
                        "standard rating above it, 800 A or less";
             section = "240.4(B)";
-        } else if (!check->Meets && device > 800) {
+        } else if (!check->Meets && device > kLargestRoundUpDevice) {
             section = "240.4(C)";
         } else if (!check->Meets && m_input.Receptacles) {
             numbers += "; no next-size-up with more than one receptacle";
@@ -417,7 +407,7 @@ private:
             + verdict(meets(CheckKind::VoltageDrop));
         if (m_input.DropUpstreamPercent > 0) {
             numbers += "; with " + percent(m_input.DropUpstreamPercent) + " upstream, "
-                + percent(drop.TotalPercent) + " against " + percent(5) + ": "
+                + percent(drop.TotalPercent) + " against " + percent(kTotalDropPercent) + ": "
                 + verdict(meets(CheckKind::TotalDrop));
         }
         add("Rule 6, voltage drop", formula, numbers, source, m_sections.DropNote);
@@ -449,8 +439,9 @@ private:
         const DropFigures& drop = *m_result.Drop;
         std::string numbers;
         if (m_input.DropUpstreamPercent > 0) {
-            numbers = "limit = min(" + percent(m_input.DropLimitPercent) + ", " + percent(5) + " − "
-                + percent(m_input.DropUpstreamPercent) + ") = " + percent(drop.LimitPercent) + "; ";
+            numbers = "limit = min(" + percent(m_input.DropLimitPercent) + ", "
+                + percent(kTotalDropPercent) + " − " + percent(m_input.DropUpstreamPercent)
+                + ") = " + percent(drop.LimitPercent) + "; ";
         }
         numbers += "L_max = " + percent(std::max(0.0, drop.LimitPercent)) + " / 100 · "
             + givenVolts() + " · 1000 · " + std::to_string(choice.Sets) + " / (" + phaseFactorText()

@@ -19,6 +19,8 @@ private slots:
     void format();
     void formatGrouped_data();
     void formatGrouped();
+    void formatTrimmed_data();
+    void formatTrimmed();
     void formatText_data();
     void formatText();
     void generalSingle_data();
@@ -239,6 +241,33 @@ void NumberTextTest::formatGrouped()
     QFETCH(QString, german);
     QCOMPARE(QString::fromStdString(numtext::formatGrouped(value, decimals)), us);
     QCOMPARE(QString::fromStdString(numtext::formatGrouped(value, decimals, {",", "."})), german);
+}
+
+void NumberTextTest::formatTrimmed_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("whole") << 480.0 << 2 << false << "480";
+    QTest::newRow("grouped") << 1234.5 << 2 << false << "1,234.5";
+    QTest::newRow("rounded on the decimal form") << 2.675 << 2 << false << "2.68";
+    QTest::newRow("rounds to whole") << 399.999 << 2 << false << "400";
+    QTest::newRow("no decimals asked") << 12.5 << 0 << false << "13";
+    QTest::newRow("German") << 42000.25 << 2 << true << "42.000,25";
+    QTest::newRow("German whole") << 0.5 << 0 << true << "1";
+}
+
+void NumberTextTest::formatTrimmed()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(bool, german);
+    QFETCH(QString, text);
+    const numtext::Separators separators
+        = german ? numtext::Separators {",", "."} : numtext::Separators {};
+    QCOMPARE(QString::fromStdString(numtext::formatTrimmed(value, decimals, separators)), text);
 }
 
 void NumberTextTest::formatText_data()

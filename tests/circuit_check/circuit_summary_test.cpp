@@ -33,8 +33,6 @@ private slots:
     void texts();
     void problems_data();
     void problems();
-    void trimmedNumber_data();
-    void trimmedNumber();
 };
 
 void CircuitSummaryTest::texts_data()
@@ -163,32 +161,6 @@ void CircuitSummaryTest::problems()
     QFETCH(QStringList, lines);
     QCOMPARE(toList(DescribeCircuitProblems(nec::ReadCircuitInputs(editedCircuitTexts(edits), {}))),
         lines);
-}
-
-void CircuitSummaryTest::trimmedNumber_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<bool>("german");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("whole") << 480.0 << 2 << false << "480";
-    QTest::newRow("grouped") << 1234.5 << 2 << false << "1,234.5";
-    QTest::newRow("rounded on the decimal form") << 2.675 << 2 << false << "2.68";
-    QTest::newRow("rounds to whole") << 399.999 << 2 << false << "400";
-    QTest::newRow("no decimals asked") << 12.5 << 0 << false << "13";
-    QTest::newRow("German") << 42000.25 << 2 << true << "42.000,25";
-    QTest::newRow("German whole") << 0.5 << 0 << true << "1";
-}
-
-void CircuitSummaryTest::trimmedNumber()
-{
-    QFETCH(double, value);
-    QFETCH(int, decimals);
-    QFETCH(bool, german);
-    QFETCH(QString, text);
-    const numtext::Separators separators = german ? kGerman : numtext::Separators {};
-    QCOMPARE(QString::fromStdString(TrimmedNumber(value, decimals, separators)), text);
 }
 
 TAVILON_ENGINE_TEST_MAIN(CircuitSummaryTest)
