@@ -137,15 +137,19 @@ void CircuitCheckWindow::systemChanged()
         alternating->setEnabled(!directCurrent);
 }
 
+// A list that follows another moves quietly: the check that follows covers both.
 void CircuitCheckWindow::materialChanged()
 {
-    if (!m_egcMaterialPicked)
+    if (!m_egcMaterialPicked) {
+        const QSignalBlocker quiet(m_ui.egcMaterial);
         choose(m_ui.egcMaterial, m_ui.material->currentData().toInt());
+    }
 }
 
 void CircuitCheckWindow::racewayChanged()
 {
     if (!m_racewayMaterialPicked) {
+        const QSignalBlocker quiet(m_ui.racewayMaterial);
         choose(m_ui.racewayMaterial,
             static_cast<int>(nec::DefaultRacewayMaterial(chosen<nec::RacewayType>(m_ui.raceway))));
     }

@@ -441,8 +441,10 @@ EgcFigures egcFigures(
     const std::optional<ConductorSize> largest
         = input.GivenSets ? std::nullopt : std::optional(input.LargestSizePerSet);
     egc.ChosenCircularMils = choice.Sets * circularMils(choice.Size);
-    egc.BaseCircularMils
-        = baseWithin(largest).value_or(baseWithin(std::nullopt).value_or(egc.ChosenCircularMils));
+    std::optional<std::int64_t> base = baseWithin(largest);
+    if (!base && largest)
+        base = baseWithin(std::nullopt);
+    egc.BaseCircularMils = base.value_or(egc.ChosenCircularMils);
 
     egc.Size = egc.Minimum;
     egc.Upsized = egc.ChosenCircularMils > egc.BaseCircularMils;
