@@ -1,11 +1,11 @@
 #include "sheet/kept_sheets.h"
 
 #include "sheet/sheet_document_io.h"
+#include "sheet/whole_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
 
@@ -119,12 +119,9 @@ std::optional<QString> KeptSheet::keep(
         QFile::remove(m_originFile);
         return std::nullopt;
     }
-    QSaveFile origin(m_originFile);
     const QString lines
         = originalPath + (unsavedChanges ? QLatin1Char('\n') + kUnsaved : QString());
-    if (!origin.open(QIODevice::WriteOnly) || origin.write(lines.toUtf8()) < 0 || !origin.commit())
-        return origin.errorString();
-    return std::nullopt;
+    return writeWholeFile(m_originFile, lines.toUtf8());
 }
 
 void KeptSheet::discard()

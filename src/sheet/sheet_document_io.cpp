@@ -2,6 +2,7 @@
 
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_formats.h"
+#include "sheet/whole_file.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <QFont>
 #include <QImage>
 #include <QMimeDatabase>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -450,26 +450,8 @@ std::optional<QString> saveSheet(const QTextDocument& document, const QString& p
     if (QFileInfo(path).isDir())
         return QStringLiteral("This is a folder, not a file.");
 
-    // Unbuffered, and written until every byte is: when the disk fills, a write stores part of
-    // the bytes and reports no error; only the next write says what is wrong. Left to its
-    // buffer, QSaveFile would put the cut file in place of the old one.
-    QSaveFile file(path);
-    const auto failed = [&file] {
-        return QStringLiteral("The file cannot be written: %1.").arg(file.errorString());
-    };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed();
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 part = file.write(bytes.constData() + written, bytes.size() - written);
-        if (part <= 0) {
-            const QString reason = failed();
-            file.cancelWriting();
-            return reason;
-        }
-        written += part;
-    }
-    if (!file.commit())
-        return failed();
+    if (const std::optional<QString> reason = writeWholeFile(path, bytes))
+        return QStringLiteral("The file cannot be written: %1.").arg(*reason);
     return std::nullopt;
 }
 

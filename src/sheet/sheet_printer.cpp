@@ -2,6 +2,7 @@
 
 #include "sheet/sheet_pages.h"
 #include "sheet/sheet_texts.h"
+#include "sheet/whole_file.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -9,7 +10,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -138,27 +138,6 @@ void paintFooter(QPainter& painter, const QRectF& band, const QFont& font,
     painter.restore();
 }
 
-// Replaces the file at `path` with `bytes` all at once: they go to a new file beside it,
-// which takes its place only when complete. The file is made in memory first because
-// neither writer can be trusted with a QSaveFile: the PDF writer ignores a short write,
-// which raises no error, and the ODF writer closes its device, which a QSaveFile forbids.
-std::optional<QString> saveWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    // A short write is tried again for the rest, so that what stopped it is reported.
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return file.errorString();
-        done += written;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
-}
-
 } // namespace
 
 QPageLayout sheetPageLayout(const QLocale& locale)
@@ -227,6 +206,9 @@ bool SheetPrinter::print(QPagedPaintDevice* device) const
     return painter.end();
 }
 
+// Both exports make the file in memory first, then write it whole: neither writer can be
+// trusted with a QSaveFile. The PDF writer ignores a short write, which raises no error,
+// and the ODF writer closes its device, which a QSaveFile forbids.
 std::optional<QString> exportPdf(const QTextDocument& sheet, const QString& path)
 {
     QBuffer pdf;
@@ -239,7 +221,7 @@ std::optional<QString> exportPdf(const QTextDocument& sheet, const QString& path
         if (!SheetPrinter(sheet).print(&writer))
             return QStringLiteral("The PDF could not be drawn.");
     }
-    return saveWhole(path, pdf.data());
+    return writeWholeFile(path, pdf.data());
 }
 
 std::optional<QString> exportOdt(const QTextDocument& sheet, const QString& path)
@@ -248,5 +230,5 @@ std::optional<QString> exportOdt(const QTextDocument& sheet, const QString& path
     odt.open(QIODevice::WriteOnly);
     if (!QTextDocumentWriter(&odt, "odf").write(&sheet))
         return QStringLiteral("The OpenDocument Text could not be made.");
-    return saveWhole(path, odt.data());
+    return writeWholeFile(path, odt.data());
 }
