@@ -40,11 +40,6 @@ int value(Enum choice)
     return static_cast<int>(choice);
 }
 
-QString text(std::string_view name)
-{
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 // A list of fixed items, each carrying the engine's value of its choice.
 QComboBox* list(const QString& name, const QString& accessibleName, const QString& tip,
     const Items& items, int selected, QWidget* parent)
@@ -94,7 +89,7 @@ QStringList wholeNumbers(int first, int last)
 // for fuses only are typed.
 QStringList deviceItems()
 {
-    QStringList items {text(nec::kAutomatic)};
+    QStringList items {ui::fromStd(nec::kAutomatic)};
     QList<int> ratings;
     for (const nec::StandardRating& rating : nec::StandardRatings()) {
         if (!rating.FusesOnly)
@@ -112,7 +107,7 @@ Items systemItems()
     for (nec::SystemType system :
         {nec::SystemType::Dc2Wire, nec::SystemType::OnePhase2Wire, nec::SystemType::OnePhase3Wire,
             nec::SystemType::ThreePhase3Wire, nec::SystemType::ThreePhase4Wire})
-        items.push_back({text(nec::SystemName(system)), value(system)});
+        items.push_back({ui::fromStd(nec::SystemName(system)), value(system)});
     return items;
 }
 
@@ -128,7 +123,7 @@ Items insulationItems()
     Items items;
     for (nec::Insulation insulation : nec::kAllInsulations) {
         if (nec::InsulationRating(insulation))
-            items.push_back({text(nec::InsulationName(insulation)), value(insulation)});
+            items.push_back({ui::fromStd(nec::InsulationName(insulation)), value(insulation)});
     }
     return items;
 }
@@ -139,7 +134,7 @@ Items sizeItems()
 {
     Items items;
     for (nec::ConductorSize size : nec::CircuitSizes(nec::Material::Copper))
-        items.push_back({text(nec::SizeName(size)), value(size)});
+        items.push_back({ui::fromStd(nec::SizeName(size)), value(size)});
     return items;
 }
 
@@ -147,7 +142,7 @@ Items racewayItems()
 {
     Items items;
     for (nec::RacewayType type : nec::kAllRacewayTypes)
-        items.push_back({text(nec::RacewayTypeName(type)), value(type)});
+        items.push_back({ui::fromStd(nec::RacewayTypeName(type)), value(type)});
     return items;
 }
 
@@ -365,7 +360,7 @@ QWidget* CircuitCheckForm::buildInputs()
             QStringLiteral("Automatic: the smallest standard rating for 125 % of the continuous "
                            "load plus the rest (240.6(A)). Or a rating you give: a whole number "
                            "of amperes from 1 to 6,000."),
-            deviceItems(), text(nec::kAutomatic), page);
+            deviceItems(), ui::fromStd(nec::kAutomatic), page);
     device.add(QStringLiteral("lblOcpd"), QStringLiteral("Rating:"), ocpd,
         device.unit(QStringLiteral("lblOcpdUnit"), QStringLiteral("A")));
     addMark(device, nec::CircuitField::Ocpd, QStringLiteral("lblOcpdProblem"), ocpd);
@@ -401,8 +396,8 @@ QWidget* CircuitCheckForm::buildInputs()
     sets = editable(QStringLiteral("ccSets"), QStringLiteral("Parallel sets"),
         QStringLiteral("Automatic, or the number of sets in parallel from 1 to 20; each set "
                        "runs in a raceway of its own"),
-        QStringList {text(nec::kAutomatic)} + wholeNumbers(1, nec::kMostSets),
-        text(nec::kAutomatic), page);
+        QStringList {ui::fromStd(nec::kAutomatic)} + wholeNumbers(1, nec::kMostSets),
+        ui::fromStd(nec::kAutomatic), page);
     conductors.add(QStringLiteral("lblSets"), QStringLiteral("Parallel sets:"), sets);
     addMark(conductors, nec::CircuitField::Sets, QStringLiteral("lblSetsProblem"), sets);
     maxSize = list(QStringLiteral("ccMaxSize"), QStringLiteral("Largest size per set"),
@@ -430,8 +425,8 @@ QWidget* CircuitCheckForm::buildInputs()
         QStringLiteral("In one raceway (Table 310.15(C)(1)). Automatic counts the phases of one "
                        "set, and the neutral where it carries harmonic current; the grounding "
                        "conductor never counts. Or a number from 1 to 60."),
-        QStringList {text(nec::kAutomatic)} + wholeNumbers(1, nec::kMostConductorsInRaceway),
-        text(nec::kAutomatic), page);
+        QStringList {ui::fromStd(nec::kAutomatic)} + wholeNumbers(1, nec::kMostConductorsInRaceway),
+        ui::fromStd(nec::kAutomatic), page);
     conditions.add(
         QStringLiteral("lblConductorCount"), QStringLiteral("Carrying current:"), conductorCount);
     addMark(conditions, nec::CircuitField::ConductorCount,

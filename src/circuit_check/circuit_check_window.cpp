@@ -6,6 +6,7 @@
 #include "ui/accessibility.h"
 #include "ui/date_time_text.h"
 #include "ui/number_locale.h"
+#include "ui/widgets.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,17 +27,6 @@ namespace {
 
 // The room the window opens with where the screen has it; it reads from 800 × 600 up.
 constexpr QSize kOpeningSize(1040, 760);
-
-template<typename Enum>
-Enum chosen(const QComboBox* list)
-{
-    return static_cast<Enum>(list->currentData().toInt());
-}
-
-void choose(QComboBox* list, int value)
-{
-    list->setCurrentIndex(list->findData(value));
-}
 
 QString joined(const std::vector<std::string>& lines)
 {
@@ -122,7 +112,7 @@ void CircuitCheckWindow::connectInputs()
 // does not use is not offered.
 void CircuitCheckWindow::systemChanged()
 {
-    const nec::SystemType system = chosen<nec::SystemType>(m_ui.system);
+    const nec::SystemType system = ui::chosen<nec::SystemType>(m_ui.system);
     const bool directCurrent = nec::IsDirectCurrent(system);
     {
         const QSignalBlocker blocker(m_ui.voltage);
@@ -142,7 +132,7 @@ void CircuitCheckWindow::materialChanged()
 {
     if (!m_egcMaterialPicked) {
         const QSignalBlocker quiet(m_ui.egcMaterial);
-        choose(m_ui.egcMaterial, m_ui.material->currentData().toInt());
+        ui::chooseValue(m_ui.egcMaterial, m_ui.material->currentData().toInt());
     }
 }
 
@@ -150,35 +140,36 @@ void CircuitCheckWindow::racewayChanged()
 {
     if (!m_racewayMaterialPicked) {
         const QSignalBlocker quiet(m_ui.racewayMaterial);
-        choose(m_ui.racewayMaterial,
-            static_cast<int>(nec::DefaultRacewayMaterial(chosen<nec::RacewayType>(m_ui.raceway))));
+        ui::chooseValue(m_ui.racewayMaterial,
+            static_cast<int>(
+                nec::DefaultRacewayMaterial(ui::chosen<nec::RacewayType>(m_ui.raceway))));
     }
 }
 
 nec::CircuitTexts CircuitCheckWindow::texts() const
 {
     nec::CircuitTexts texts;
-    texts.System = chosen<nec::SystemType>(m_ui.system);
+    texts.System = ui::chosen<nec::SystemType>(m_ui.system);
     texts.Voltage = ui::toStd(m_ui.voltage->currentText());
     texts.Load = ui::toStd(m_ui.load->text());
-    texts.Unit = chosen<nec::LoadUnit>(m_ui.loadUnit);
+    texts.Unit = ui::chosen<nec::LoadUnit>(m_ui.loadUnit);
     texts.ContinuousPercent = ui::toStd(m_ui.continuous->text());
-    texts.Kind = chosen<nec::CircuitKind>(m_ui.circuitKind);
+    texts.Kind = ui::chosen<nec::CircuitKind>(m_ui.circuitKind);
     texts.Ocpd = ui::toStd(m_ui.ocpd->currentText());
     texts.Receptacles = m_ui.receptacles->isChecked();
-    texts.Material = chosen<nec::Material>(m_ui.material);
-    texts.EgcMaterial = chosen<nec::Material>(m_ui.egcMaterial);
-    texts.Insulation = chosen<nec::Insulation>(m_ui.insulation);
-    texts.TerminalRating = chosen<nec::TemperatureRating>(m_ui.terminal);
+    texts.Material = ui::chosen<nec::Material>(m_ui.material);
+    texts.EgcMaterial = ui::chosen<nec::Material>(m_ui.egcMaterial);
+    texts.Insulation = ui::chosen<nec::Insulation>(m_ui.insulation);
+    texts.TerminalRating = ui::chosen<nec::TemperatureRating>(m_ui.terminal);
     texts.Sets = ui::toStd(m_ui.sets->currentText());
-    texts.LargestSizePerSet = chosen<nec::ConductorSize>(m_ui.maxSize);
+    texts.LargestSizePerSet = ui::chosen<nec::ConductorSize>(m_ui.maxSize);
     texts.Ambient = ui::toStd(m_ui.ambient->text());
-    texts.AmbientUnit = chosen<nec::TemperatureUnit>(m_ui.ambientUnit);
+    texts.AmbientUnit = ui::chosen<nec::TemperatureUnit>(m_ui.ambientUnit);
     texts.ConductorCount = ui::toStd(m_ui.conductorCount->currentText());
     texts.HarmonicNeutral = m_ui.harmonicNeutral->isChecked();
     texts.Length = ui::toStd(m_ui.length->text());
-    texts.Raceway = chosen<nec::RacewayType>(m_ui.raceway);
-    texts.RacewayMaterial = chosen<nec::RacewayMaterial>(m_ui.racewayMaterial);
+    texts.Raceway = ui::chosen<nec::RacewayType>(m_ui.raceway);
+    texts.RacewayMaterial = ui::chosen<nec::RacewayMaterial>(m_ui.racewayMaterial);
     texts.PowerFactor = ui::toStd(m_ui.powerFactor->text());
     texts.DropLimit = ui::toStd(m_ui.dropLimit->text());
     texts.DropUpstream = ui::toStd(m_ui.dropUpstream->text());

@@ -73,7 +73,7 @@ void ConduitSizerForm::buildWireData(QWidget* page)
 
     QStringList sizeItems;
     for (const CondWireAreaRow& row : CondWireAreaTable())
-        sizeItems << ui::fromStd(std::string(row.SizeItem));
+        sizeItems << ui::fromStd(row.SizeItem);
 
     for (int i = 0; i < kConduitGroups; ++i) {
         const QString group = QStringLiteral("Group %1").arg(i + 1);

@@ -59,7 +59,7 @@ void ShortCircuitForm::setupUi(QWidget* page)
 
 QString ShortCircuitForm::fieldName(FaultField field)
 {
-    return ui::fromStd(std::string(FaultFieldName(field)));
+    return ui::fromStd(FaultFieldName(field));
 }
 
 void ShortCircuitForm::movePanelHome()

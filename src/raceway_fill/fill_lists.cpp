@@ -1,5 +1,8 @@
 #include "raceway_fill/fill_lists.h"
 
+#include "ui/number_locale.h"
+#include "ui/widgets.h"
+
 #include <QComboBox>
 
 namespace fill_lists {
@@ -10,84 +13,71 @@ namespace {
 // which the tools do not offer.
 constexpr nec::ConductorSize kSmallestSize = nec::ConductorSize::Awg14;
 
-QString text(std::string_view name)
+QComboBox* list(const QString& name, const QList<std::pair<QString, int>>& items, int chosen,
+    const QString& accessibleName, const QString& toolTip, QWidget* parent)
 {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-QComboBox* list(
-    const QString& name, const QString& accessibleName, const QString& toolTip, QWidget* parent)
-{
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
+    QComboBox* list = ui::fixedList(name, items, chosen, parent);
     list->setAccessibleName(accessibleName);
     list->setToolTip(toolTip);
     return list;
-}
-
-template<typename Choice>
-Choice choiceOf(const QComboBox* list)
-{
-    return static_cast<Choice>(list->currentData().toInt());
 }
 
 } // namespace
 
 QComboBox* sizeList(const QString& name, const QString& accessibleName, QWidget* parent)
 {
-    QComboBox* sizes = list(name, accessibleName,
-        QStringLiteral("The conductor size, as Chapter 9 Tables 5 and 8 name it"), parent);
+    QList<std::pair<QString, int>> sizes;
     for (nec::ConductorSize size : nec::AllConductorSizes()) {
         if (size >= kSmallestSize)
-            sizes->addItem(text(nec::SizeName(size)), nec::SizeIndex(size));
+            sizes.append({ui::fromStd(nec::SizeName(size)), nec::SizeIndex(size)});
     }
-    select(sizes, kFirstSize);
-    return sizes;
+    return list(name, sizes, nec::SizeIndex(kFirstSize), accessibleName,
+        QStringLiteral("The conductor size, as Chapter 9 Tables 5 and 8 name it"), parent);
 }
 
 QComboBox* insulationList(const QString& name, const QString& accessibleName, QWidget* parent)
 {
-    QComboBox* insulations = list(name, accessibleName,
+    QList<std::pair<QString, int>> insulations;
+    for (nec::Insulation insulation : nec::kAllInsulations)
+        insulations.append({ui::fromStd(nec::InsulationName(insulation)), int(insulation)});
+    return list(name, insulations, int(nec::kAllInsulations.front()), accessibleName,
         QStringLiteral("The insulation, whose area Chapter 9 Table 5 gives; a bare conductor "
                        "takes its stranded diameter from Table 8"),
         parent);
-    for (nec::Insulation insulation : nec::kAllInsulations)
-        insulations->addItem(text(nec::InsulationName(insulation)), static_cast<int>(insulation));
-    return insulations;
 }
 
 QComboBox* racewayList(const QString& name, const QString& accessibleName, QWidget* parent)
 {
-    QComboBox* raceways = list(name, accessibleName,
-        QStringLiteral("The raceway type, with its trade sizes from Chapter 9 Table 4"), parent);
+    QList<std::pair<QString, int>> raceways;
     for (nec::RacewayType type : nec::kAllRacewayTypes)
-        raceways->addItem(text(nec::RacewayTypeName(type)), static_cast<int>(type));
-    return raceways;
+        raceways.append({ui::fromStd(nec::RacewayTypeName(type)), int(type)});
+    return list(name, raceways, int(nec::kAllRacewayTypes.front()), accessibleName,
+        QStringLiteral("The raceway type, with its trade sizes from Chapter 9 Table 4"), parent);
 }
 
 void select(QComboBox* list, nec::ConductorSize size)
 {
-    list->setCurrentIndex(list->findData(nec::SizeIndex(size)));
+    ui::chooseValue(list, nec::SizeIndex(size));
 }
 
 void select(QComboBox* list, nec::Insulation insulation)
 {
-    list->setCurrentIndex(list->findData(static_cast<int>(insulation)));
+    ui::chooseValue(list, int(insulation));
 }
 
 nec::ConductorSize sizeOf(const QComboBox* list)
 {
-    return choiceOf<nec::ConductorSize>(list);
+    return ui::chosen<nec::ConductorSize>(list);
 }
 
 nec::Insulation insulationOf(const QComboBox* list)
 {
-    return choiceOf<nec::Insulation>(list);
+    return ui::chosen<nec::Insulation>(list);
 }
 
 nec::RacewayType racewayOf(const QComboBox* list)
 {
-    return choiceOf<nec::RacewayType>(list);
+    return ui::chosen<nec::RacewayType>(list);
 }
 
 } // namespace fill_lists

@@ -173,9 +173,8 @@ QGroupBox* RacewayFillWindow::buildRaceway()
     QGroupBox* box = ui::groupBox(QStringLiteral("rfRacewayBox"), QStringLiteral("Raceway"), this);
     m_raceway
         = fill_lists::racewayList(QStringLiteral("rfRaceway"), QStringLiteral("Raceway type"), box);
-    m_nipple = new QCheckBox(QStringLiteral("Nipple, 24 in or less"), box);
-    m_nipple->setObjectName(QStringLiteral("rfNipple"));
-    m_nipple->setAccessibleName(m_nipple->text());
+    m_nipple
+        = ui::checkBox(QStringLiteral("rfNipple"), QStringLiteral("Nipple, 24 in or less"), box);
     m_nipple->setToolTip(QStringLiteral("A raceway of 24 in or less between enclosures may be "
                                         "filled to 60 % (Chapter 9, Note 4)"));
 

@@ -3,6 +3,7 @@
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_formats.h"
 #include "sheet/whole_file.h"
+#include "ui/number_locale.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -24,11 +25,6 @@ namespace {
 
 // The document's own settings in the "document" line, beside its default font.
 constexpr std::string_view kIndentWidth = "indent-width";
-
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 // A document as the file's model. Formats and lists are numbered in the order the document
 // first uses them, so that a document opened and saved again gives the same bytes.
@@ -257,7 +253,7 @@ std::variant<AcceptedSheet, QString> accept(const sheetfile::Sheet& sheet)
         } else if (setting.name == kIndentWidth || !skipUnknown) {
             return damaged(sheet.document.line,
                 QStringLiteral("the document has no setting “%1” of that kind")
-                    .arg(fromUtf8(setting.name)));
+                    .arg(ui::fromStd(setting.name)));
         }
     }
 
@@ -265,10 +261,10 @@ std::variant<AcceptedSheet, QString> accept(const sheetfile::Sheet& sheet)
         const QByteArray bytes = QByteArray::fromStdString(resource.data);
         if (!QString::fromStdString(resource.mimeType).startsWith(QLatin1String("image/"))
             || QImage::fromData(bytes).isNull()) {
-            return damaged(
-                0, QStringLiteral("the picture “%1” cannot be shown").arg(fromUtf8(resource.name)));
+            return damaged(0,
+                QStringLiteral("the picture “%1” cannot be shown").arg(ui::fromStd(resource.name)));
         }
-        accepted.images.emplace_back(QUrl(fromUtf8(resource.name)), bytes);
+        accepted.images.emplace_back(QUrl(ui::fromStd(resource.name)), bytes);
     }
     return accepted;
 }
@@ -351,7 +347,7 @@ private:
             }
         }
         for (const sheetfile::Fragment& fragment : block.fragments)
-            cursor->insertText(fromUtf8(fragment.text), format(fragment.format).toCharFormat());
+            cursor->insertText(ui::fromStd(fragment.text), format(fragment.format).toCharFormat());
     }
 
     void table(QTextCursor* cursor, const sheetfile::Table& table)
@@ -399,7 +395,7 @@ QString refusal(const sheetfile::ParseError& error, qsizetype size)
     case sheetfile::ParseError::Kind::Damaged:
         break;
     }
-    return damaged(error.line, fromUtf8(error.reason));
+    return damaged(error.line, ui::fromStd(error.reason));
 }
 
 QString tooLarge()
@@ -445,7 +441,7 @@ std::optional<QString> saveSheet(const QTextDocument& document, const QString& p
     const auto check = sheetfile::parse(std::string_view(bytes.constData(), bytes.size()));
     if (const auto* error = std::get_if<sheetfile::ParseError>(&check)) {
         return QStringLiteral("The sheet holds something a sheet file cannot (%1).")
-            .arg(fromUtf8(error->reason));
+            .arg(ui::fromStd(error->reason));
     }
     if (QFileInfo(path).isDir())
         return QStringLiteral("This is a folder, not a file.");

@@ -1,5 +1,7 @@
 #include "sheet/sheet_formats.h"
 
+#include "ui/number_locale.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -303,11 +305,6 @@ std::optional<int> numberedProperty(std::string_view name)
 
 // Writing: Qt's values as the file's.
 
-std::string utf8(const QString& text)
-{
-    return text.toStdString();
-}
-
 Value word(std::span<const NamedValue> words, int value)
 {
     const auto named = std::find_if(
@@ -392,7 +389,8 @@ std::optional<Value> tabValue(const QTextOption::Tab& tab)
     const std::optional<double> position = finite(tab.position);
     if (!position)
         return std::nullopt;
-    return call("tab", {{*position}, word(kTabTypes, tab.type), {utf8(QString(tab.delimiter))}});
+    return call(
+        "tab", {{*position}, word(kTabTypes, tab.type), {ui::toStd(QString(tab.delimiter))}});
 }
 
 // A value by its own type, for properties outside the table and the items of lists.
@@ -413,11 +411,11 @@ std::optional<Value> valueOfType(const QVariant& variant)
             return Value {*value};
         return std::nullopt;
     case QMetaType::QString:
-        return Value {utf8(variant.toString())};
+        return Value {ui::toStd(variant.toString())};
     case QMetaType::QStringList: {
         std::vector<Value> list;
         for (const QString& item : variant.toStringList())
-            list.push_back({utf8(item)});
+            list.push_back({ui::toStd(item)});
         return Value {std::move(list)};
     }
     case QMetaType::QColor:
@@ -469,13 +467,13 @@ std::optional<Value> valueOfRow(const QVariant& variant, const PropertyRow& row)
             return Value {*value};
         return std::nullopt;
     case Kind::String:
-        return Value {utf8(variant.toString())};
+        return Value {ui::toStd(variant.toString())};
     case Kind::Strings:
         return valueOfType(QVariant(variant.toStringList()));
     case Kind::StringOrStrings:
         if (variant.typeId() == QMetaType::QStringList)
             return valueOfType(variant);
-        return Value {utf8(variant.toString())};
+        return Value {ui::toStd(variant.toString())};
     case Kind::Colour:
         return colourValue(variant.value<QColor>());
     case Kind::Brush:

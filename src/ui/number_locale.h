@@ -8,6 +8,8 @@
 #include <QString>
 
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace ui {
 
@@ -20,9 +22,9 @@ std::optional<qint16> toInt16(const QString& text);
 // "3,0" where the decimal separator is a comma, so that the box accepts it back.
 QString format(double value, numtext::Mask mask);
 
-inline QString fromStd(const std::string& text)
+inline QString fromStd(std::string_view text)
 {
-    return QString::fromStdString(text);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 inline std::string toStd(const QString& text)
 {

@@ -185,8 +185,18 @@ QComboBox* fixedList(
     list->setObjectName(name);
     for (const auto& [caption, value] : items)
         list->addItem(caption, value);
-    list->setCurrentIndex(list->findData(chosen));
+    chooseValue(list, chosen);
     return list;
+}
+
+int chosenValue(const QComboBox* list)
+{
+    return list->currentData().toInt();
+}
+
+void chooseValue(QComboBox* list, int value)
+{
+    list->setCurrentIndex(list->findData(value));
 }
 
 QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent)

@@ -81,6 +81,16 @@ QComboBox* editableList(const QString& name, const QStringList& items, QWidget* 
 QComboBox* fixedList(
     const QString& name, const QList<std::pair<QString, int>>& items, int chosen, QWidget* parent);
 
+// The value the chosen item of a fixed list stands for, and the choice of the item that
+// stands for a value.
+int chosenValue(const QComboBox* list);
+template<typename Enum>
+Enum chosen(const QComboBox* list)
+{
+    return static_cast<Enum>(chosenValue(list));
+}
+void chooseValue(QComboBox* list, int value);
+
 // A check box, named for a screen reader by its caption.
 QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent);
 

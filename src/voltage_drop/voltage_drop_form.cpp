@@ -27,7 +27,7 @@ QStringList wireSizeItems()
 {
     QStringList items;
     for (int row = 0; row <= kLastSizeRow; ++row)
-        items << ui::fromStd(std::string(ConductorTable(row).ListItem));
+        items << ui::fromStd(ConductorTable(row).ListItem);
     return items;
 }
 
