@@ -19,15 +19,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-std::string_view trimBlanks(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool consume(std::string_view& text, std::string_view token)
 {
     if (token.empty() || text.substr(0, token.size()) != token)
@@ -188,6 +179,15 @@ std::string general(double value, int significantDigits, const Separators& separ
 }
 
 } // namespace
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
 std::optional<double> toNumber(std::string_view text, const Separators& separators)
 {

@@ -19,6 +19,9 @@ struct Separators
     std::string group = ",";
 };
 
+// The text without the blanks (spaces and tabs) a user may type around it.
+std::string_view trimBlanks(std::string_view text);
+
 // Reads a typed decimal number. Blanks around it, a sign, digit-group separators in
 // the integer part (in groups of three) and an exponent are accepted. Empty text,
 // anything else, and a value beyond double range give no number.

@@ -88,17 +88,11 @@ public:
     }
 
 private:
-    static bool isBlank(const std::string& text)
-    {
-        return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
-    }
+    static bool isBlank(const std::string& text) { return numtext::trimBlanks(text).empty(); }
 
     static bool isAutomatic(std::string_view text)
     {
-        while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-            text.remove_prefix(1);
-        while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-            text.remove_suffix(1);
+        text = numtext::trimBlanks(text);
         return std::equal(
             text.begin(), text.end(), kAutomatic.begin(), kAutomatic.end(), [](char a, char b) {
                 return std::tolower(static_cast<unsigned char>(a))

@@ -9,7 +9,7 @@ namespace {
 
 bool isBlank(const std::string& text)
 {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
+    return numtext::trimBlanks(text).empty();
 }
 
 } // namespace

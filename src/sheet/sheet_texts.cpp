@@ -1,16 +1,9 @@
 #include "sheet/sheet_texts.h"
 
+#include "app/number_text.h"
 #include "app/report_text.h"
 
 #include <algorithm>
-
-namespace {
-
-// A project name's blanks: what a user types with the space bar and the Tab key. The
-// sheet's plain text already shows a no-break space as a space.
-constexpr std::string_view kBlanks = " \t";
-
-} // namespace
 
 const std::string VoltageDropNotes = ReportLineBreaks(6)
     + "Calculations Methods per NEC Table 8 and Table 9 impedance data." + ReportLineBreaks(1)
@@ -43,12 +36,9 @@ std::string ProjectNameOf(std::string_view sheetText)
         if (StartsReport(paragraph))
             break;
         if (paragraph.starts_with(kProjectNameLabel)) {
-            std::string_view name = paragraph.substr(kProjectNameLabel.size());
-            const std::size_t first = name.find_first_not_of(kBlanks);
-            if (first == std::string_view::npos)
-                return {};
-            name = name.substr(first, name.find_last_not_of(kBlanks) - first + 1);
-            return std::string(name);
+            // A project name's blanks: what a user types with the space bar and the Tab
+            // key. The sheet's plain text already shows a no-break space as a space.
+            return std::string(numtext::trimBlanks(paragraph.substr(kProjectNameLabel.size())));
         }
         start = end + 1;
     }
