@@ -7,3 +7,9 @@ std::string ReportLineBreaks(int count)
         breaks += kReportLineBreak;
     return breaks;
 }
+
+std::string ReportHeading(std::string_view type, std::string_view dateTimeText, int breaksAfter)
+{
+    return std::string(kReportHeading) + " " + std::string(type) + ReportLineBreaks(2)
+        + std::string(dateTimeText) + ReportLineBreaks(breaksAfter);
+}

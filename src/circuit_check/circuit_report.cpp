@@ -95,9 +95,9 @@ std::vector<std::string> DescribeCircuitInputs(
 std::string BuildCircuitReport(const nec::CircuitInput& input, const nec::CircuitResult& result,
     std::string_view dateTimeText, const numtext::Separators& separators)
 {
-    return "Calculation Type: Circuit Check (NEC 2023)" + ReportLineBreaks(2)
-        + std::string(dateTimeText) + ReportLineBreaks(3) + "Inputs" + ReportLineBreaks(1)
-        + lines(DescribeCircuitInputs(input, separators)) + ReportLineBreaks(2) + "Summary"
-        + ReportLineBreaks(1) + lines(BuildCircuitSummary(input, result, separators))
-        + ReportLineBreaks(2) + "Working" + ReportLineBreaks(1) + workingText(result.Working);
+    return ReportHeading("Circuit Check (NEC 2023)", dateTimeText, 3) + "Inputs"
+        + ReportLineBreaks(1) + lines(DescribeCircuitInputs(input, separators))
+        + ReportLineBreaks(2) + "Summary" + ReportLineBreaks(1)
+        + lines(BuildCircuitSummary(input, result, separators)) + ReportLineBreaks(2) + "Working"
+        + ReportLineBreaks(1) + workingText(result.Working);
 }

@@ -4,8 +4,7 @@
 
 std::string BuildConduitReport(const ConduitResultCaptions& result, std::string_view dateTimeText)
 {
-    std::string report = "Calculation Type: Conduit Fill" + ReportLineBreaks(2)
-        + std::string(dateTimeText) + ReportLineBreaks(3);
+    std::string report = ReportHeading("Conduit Fill", dateTimeText, 3);
     for (int group = 0; group < kConduitGroups; ++group) {
         const std::string& line = result.GroupLines[group];
         if (!line.empty())

@@ -10,8 +10,7 @@ std::string BuildFaultReport(const FaultPageState& page, double sourceFaultAmps,
         return numtext::formatText(text, numtext::Mask::GroupedWhole, separators);
     };
 
-    std::string report = "Calculation Type: Short Circuit Current" + ReportLineBreaks(2)
-        + std::string(dateTimeText) + ReportLineBreaks(4);
+    std::string report = ReportHeading("Short Circuit Current", dateTimeText, 4);
 
     report
         += (fields.ThreePhase ? "Three Phase System" : "Single Phase System") + ReportLineBreaks(3);

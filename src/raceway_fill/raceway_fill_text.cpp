@@ -135,8 +135,7 @@ std::string BuildRacewayFillReport(const nec::FillRequest& request, const nec::F
     std::string_view dateTimeText, const numtext::Separators& separators)
 {
     const std::string raceway(nec::RacewayTypeName(request.Raceway));
-    std::string report = "Calculation Type: Raceway Fill (NEC 2023)" + ReportLineBreaks(2)
-        + std::string(dateTimeText) + ReportLineBreaks(3);
+    std::string report = ReportHeading("Raceway Fill (NEC 2023)", dateTimeText, 3);
 
     report += "Conductors:" + ReportLineBreaks(1);
     for (const nec::GroupFill& group : result.Groups)

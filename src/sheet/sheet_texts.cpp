@@ -13,8 +13,7 @@ const std::string VoltageDropNotes = ReportLineBreaks(6)
 
 std::string BuildVoltageDropHeader(std::string_view dateTimeText)
 {
-    return "Calculation Type: Circuit Voltage Drop" + ReportLineBreaks(2)
-        + std::string(dateTimeText) + ReportLineBreaks(4);
+    return ReportHeading("Circuit Voltage Drop", dateTimeText, 4);
 }
 
 SheetLayout LayoutSheet(int outerWidth, int outerHeight)

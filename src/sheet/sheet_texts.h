@@ -5,12 +5,10 @@
 // and buttons go when the window is resized, and what the printed pages read from the
 // sheet's text.
 
+#include "app/report_text.h"
+
 #include <string>
 #include <string_view>
-
-// Every report begins a paragraph of its own with this heading, as in "Calculation Type:
-// Conduit Fill"; the template has none.
-inline constexpr std::string_view kReportHeading = "Calculation Type:";
 
 // The template's paragraph where the user types the project's name after the label.
 inline constexpr std::string_view kProjectNameLabel = "Project Name:";
