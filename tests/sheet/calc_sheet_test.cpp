@@ -2,6 +2,7 @@
 #include "find_control.h"
 #include "message_box_catcher.h"
 #include "sheet/calc_sheet.h"
+#include "test_files.h"
 #include "test_main.h"
 #include "ui/date_time_text.h"
 #include "user_actions.h"
@@ -11,7 +12,6 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -19,6 +19,16 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+
+namespace {
+
+// The voltage-drop results as the page's box gives them, one line of them.
+QTextDocumentFragment oneLineResults()
+{
+    return QTextDocumentFragment::fromPlainText(QStringLiteral("Percent Volts Drop   =  1.80 %"));
+}
+
+} // namespace
 
 class CalcSheetTest : public QObject
 {
@@ -53,9 +63,11 @@ private:
     [[nodiscard]] bool printToPdf(
         const QString& pdf, bool accept, bool* offeredSelection = nullptr);
     // The text of a PDF file, by pdftotext; empty when there is no file.
-    static QString pdfText(const QString& pdf);
-    // What pdfinfo says of a PDF file: its title, page size and the rest.
-    static QString pdfInfo(const QString& pdf);
+    static QString pdfText(const QString& pdf)
+    {
+        return testsupport::toolOutput(
+            QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    }
 
     VoltageDropCalculator m_calculator;
     ProgramWindows* m_windows = nullptr;
@@ -169,9 +181,7 @@ void CalcSheetTest::undoTakesBackOneReportAtATime()
     QVERIFY(!document->isModified());
     QVERIFY(!document->isUndoAvailable());
 
-    QTextDocument results;
-    results.setPlainText(QStringLiteral("Percent Volts Drop   =  1.80 %"));
-    calcSheet->setVoltageDropResults([&results] { return QTextDocumentFragment(&results); });
+    calcSheet->setVoltageDropResults(oneLineResults);
     calcSheet->printRTF(QStringLiteral("First\r\n"), QStringLiteral("VD"));
     const QString afterFirst = text();
     calcSheet->printRTF(QStringLiteral("Second"), QStringLiteral("VD"));
@@ -231,9 +241,7 @@ void CalcSheetTest::reportMovesTheInsertionPoint()
     }
     document->setTextCursor(cursor);
 
-    QTextDocument results;
-    results.setPlainText(QStringLiteral("Percent Volts Drop   =  1.80 %"));
-    calcSheet->setVoltageDropResults([&results] { return QTextDocumentFragment(&results); });
+    calcSheet->setVoltageDropResults(oneLineResults);
     calcSheet->printRTF(QStringLiteral("Header\r\n"), QStringLiteral("VD"));
 
     // Nothing is left selected, so Print Sheet prints the whole sheet, and the next key
@@ -332,18 +340,6 @@ bool CalcSheetTest::printToPdf(const QString& pdf, bool accept, bool* offeredSel
     return true;
 }
 
-QString CalcSheetTest::pdfText(const QString& pdf)
-{
-    if (!QFile::exists(pdf))
-        return {};
-    QProcess pdftotext;
-    pdftotext.start(
-        QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
 void CalcSheetTest::printsTheWholeDocument()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -388,15 +384,6 @@ void CalcSheetTest::cancelPrintsNothing()
     QVERIFY(!QFile::exists(pdf));
 }
 
-QString CalcSheetTest::pdfInfo(const QString& pdf)
-{
-    QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"), {pdf});
-    if (!pdfinfo.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(pdfinfo.readAllStandardOutput());
-}
-
 void CalcSheetTest::printsOnTheLocalePaper_data()
 {
     QTest::addColumn<QLocale>("locale");
@@ -422,7 +409,7 @@ void CalcSheetTest::printsOnTheLocalePaper()
     QVERIFY(printToPdf(pdf, true));
     QVERIFY(QFile::exists(pdf));
 
-    const QString info = pdfInfo(pdf);
+    const QString info = testsupport::toolOutput(QStringLiteral("pdfinfo"), {pdf});
     const auto line = [&info](const char* pattern) {
         return QRegularExpression(QLatin1String(pattern), QRegularExpression::MultilineOption)
             .match(info);
