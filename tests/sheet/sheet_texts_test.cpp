@@ -85,8 +85,6 @@ void SheetTextsTest::projectName_data()
     QTest::newRow("label deleted, a report quoting it")
         << heading + "Equipment No:\nCalculation Type: Conduit Fill\nProject Name: Depot"
         << "";
-    QTest::newRow("empty sheet") << ""
-                                 << "";
 }
 
 void SheetTextsTest::projectName()
