@@ -13,15 +13,11 @@
 #include "voltage_drop/voltage_drop_calculator.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTextEdit>
-
-#include <cstring>
 
 namespace {
 
@@ -45,24 +41,6 @@ const QStringList kFeeder {"ccSystem", "3-phase 4-wire", "ccVoltage", "480", "cc
     "ccTerminal", "75 °C", "ccAmbient", "40", "ccLength", "250", "ccRaceway", "EMT", "ccDropLimit",
     "3", "ccFaultAmps", "42000", "ccMotorAmps", "100", "ccPowerFactor"};
 
-// What a control shows: its text, or a check box's state; "off: " before it while the
-// control is off.
-QString shown(const QWidget* control)
-{
-    QString text;
-    if (const auto* edit = qobject_cast<const QTextEdit*>(control))
-        text = edit->toPlainText();
-    else if (const auto* list = qobject_cast<const QComboBox*>(control))
-        text = list->currentText();
-    else if (const auto* box = qobject_cast<const QLineEdit*>(control))
-        text = box->text();
-    else if (const auto* check = qobject_cast<const QCheckBox*>(control))
-        text = check->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked");
-    else
-        text = qobject_cast<const QLabel*>(control)->text();
-    return control->isEnabled() ? text : QStringLiteral("off: ") + text;
-}
-
 } // namespace
 
 class CircuitCheckWindowTest : public QObject
@@ -83,25 +61,12 @@ private:
     {
         return testsupport::findControl<T>(m_window, name, where);
     }
-    // Each control's text as the user gives it, control and text one after the other:
-    // chosen from a list, or typed key by key into a box or an editable list.
+    // Each control's text as the user gives it, control and text one after the other.
     [[nodiscard]] bool enter(const QStringList& entries) const
     {
         for (qsizetype i = 0; i + 1 < entries.size(); i += 2) {
-            QWidget* control = find(entries[i]);
-            auto* list = qobject_cast<QComboBox*>(control);
-            if (list && !list->isEditable()) {
-                if (!testsupport::chooseFromList(list, entries[i + 1]))
-                    return false;
-                continue;
-            }
-            QLineEdit* box = list ? list->lineEdit() : qobject_cast<QLineEdit*>(control);
-            if (!box)
+            if (!testsupport::enter(find(entries[i]), entries[i + 1]))
                 return false;
-            box->setFocus();
-            box->selectAll();
-            QTest::keyClick(box, Qt::Key_Delete);
-            QTest::keyClicks(box, entries[i + 1]);
         }
         return true;
     }
@@ -111,7 +76,10 @@ private:
         m_window->show();
         return QTest::qWaitForWindowActive(m_window) && enter(entries);
     }
-    QString field(const char* name) const { return ::shown(find(QLatin1String(name))); }
+    QString field(const char* name) const
+    {
+        return testsupport::shownText(find(QLatin1String(name)));
+    }
     bool showsNoResult() const
     {
         for (const QString& name : kResultFields) {
@@ -128,112 +96,93 @@ private:
 void CircuitCheckWindowTest::controls_data()
 {
     QTest::addColumn<QStringList>("entries"); // given first
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QStringList>("items"); // a list's first items
-    QTest::addColumn<int>("count");
+    // "control=what it shows", for a list with " [its count: its first items]"
+    QTest::addColumn<QStringList>("shown");
 
-    const auto after = [](const char* tag, const QStringList& entries, const char* name,
-                           const char* shown, const QStringList& items = {}, int count = 0) {
-        QTest::newRow(tag) << entries << name << shown << items
-                           << (count ? count : int(items.size()));
-    };
-    const auto starts = [&after](const char* name, const char* shown, const QStringList& items = {},
-                            int count = 0) { after(name, {}, name, shown, items, count); };
-    starts("ccSystem", "3-phase 4-wire",
-        {"DC 2-wire", "1-phase 2-wire", "1-phase 3-wire", "3-phase 3-wire", "3-phase 4-wire"});
-    starts("ccVoltage", "480", {"120", "208", "240", "277", "480", "600"});
-    starts("ccLoadUnit", "A", {"A", "kVA", "kW"});
-    starts("ccCircuitKind", "Feeder", {"Feeder", "Branch circuit"});
-    // The standard ratings of 240.6(A), 10 A to 6,000 A.
-    starts("ccOcpd", "Automatic", {"Automatic", "10", "15", "20", "25"}, 39);
-    starts("ccMaterial", "Copper", {"Copper", "Aluminum"});
-    starts("ccEgcMaterial", "Copper", {"Copper", "Aluminum"});
-    starts("ccInsulation", "THHN/THWN-2", {"THHN/THWN-2", "XHHW-2", "THW", "TW", "RHW-2"});
-    starts("ccTerminal", "75 °C", {"60 °C", "75 °C", "90 °C"});
-    starts("ccSets", "Automatic", {"Automatic", "1", "2"}, 21);
-    starts("ccMaxSize", "500 kcmil", {"14 AWG", "12 AWG"}, 21);
-    starts("ccAmbientUnit", "°C", {"°C", "°F"});
-    starts("ccConductorCount", "Automatic", {"Automatic", "1", "2"}, 61);
-    starts("ccRaceway", "EMT",
-        {"EMT", "ENT", "FMC", "IMC", "LFMC", "LFNC-A", "LFNC-B", "RMC", "PVC Schedule 80",
-            "PVC Schedule 40", "PVC Type A", "PVC Type EB"});
-    starts("ccRacewayMaterial", "Steel", {"Steel", "Aluminum", "PVC"});
-    for (const char* box : {"ccLoad=", "ccContinuous=100", "ccAmbient=30",
-             "ccLength=", "ccPowerFactor=0.85", "ccDropLimit=3", "ccDropUpstream=0",
-             "ccFaultAmps=", "ccMotorAmps=0", "ccReceptacles=unchecked",
-             "ccHarmonicNeutral=unchecked", "ccProblems=Still needed: load, length."}) {
-        const QByteArray name = QByteArray(box).split('=').value(0);
-        starts(name.constData(), std::strchr(box, '=') + 1);
-    }
-
+    QTest::newRow("as it opens")
+        << QStringList {}
+        << QStringList {"ccSystem=3-phase 4-wire [5: DC 2-wire|1-phase "
+                        "2-wire|1-phase 3-wire|3-phase 3-wire|3-phase 4-wire]",
+               "ccVoltage=480 [6: 120|208|240|277|480|600]",
+               "ccLoad=", "ccLoadUnit=A [3: A|kVA|kW]",
+               "ccCircuitKind=Feeder [2: Feeder|Branch circuit]", "ccContinuous=100",
+               // The standard ratings of 240.6(A), 10 A to 6,000 A.
+               "ccOcpd=Automatic [39: Automatic|10|15|20|25]", "ccReceptacles=unchecked",
+               "ccMaterial=Copper [2: Copper|Aluminum]",
+               "ccEgcMaterial=Copper [2: Copper|Aluminum]",
+               "ccInsulation=THHN/THWN-2 [5: THHN/THWN-2|XHHW-2|THW|TW|RHW-2]",
+               "ccTerminal=75 °C [3: 60 °C|75 °C|90 °C]", "ccSets=Automatic [21: Automatic|1|2]",
+               "ccMaxSize=500 kcmil [21: 14 AWG|12 AWG]", "ccAmbient=30",
+               "ccAmbientUnit=°C [2: °C|°F]", "ccConductorCount=Automatic [61: Automatic|1|2]",
+               "ccHarmonicNeutral=unchecked", "ccLength=",
+               "ccRaceway=EMT [12: EMT|ENT|FMC|IMC|LFMC|LFNC-A|LFNC-B|RMC|PVC "
+               "Schedule 80|PVC Schedule 40|PVC Type A|PVC Type EB]",
+               "ccRacewayMaterial=Steel [3: Steel|Aluminum|PVC]", "ccPowerFactor=0.85",
+               "ccDropLimit=3", "ccDropUpstream=0", "ccFaultAmps=", "ccMotorAmps=0",
+               "ccProblems=Still needed: load, length."};
     // The grounding conductor's material follows the phases', and the raceway's material
     // its type, until the user picks one (the item shown counts as a pick).
-    after("egc follows", {"ccMaterial", "Aluminum"}, "ccEgcMaterial", "Aluminum");
-    after("egc picked", {"ccEgcMaterial", "Copper", "ccMaterial", "Aluminum"}, "ccEgcMaterial",
-        "Copper");
-    after("raceway material follows", {"ccRaceway", "PVC Schedule 40"}, "ccRacewayMaterial", "PVC");
-    after("raceway material follows back", {"ccRaceway", "PVC Schedule 40", "ccRaceway", "RMC"},
-        "ccRacewayMaterial", "Steel");
-    after("raceway material picked", {"ccRacewayMaterial", "Steel", "ccRaceway", "LFNC-B"},
-        "ccRacewayMaterial", "Steel");
+    QTest::newRow("egc follows") << QStringList {"ccMaterial", "Aluminum"}
+                                 << QStringList {"ccEgcMaterial=Aluminum"};
+    QTest::newRow("egc picked") << QStringList {"ccEgcMaterial", "Copper", "ccMaterial", "Aluminum"}
+                                << QStringList {"ccEgcMaterial=Copper"};
+    QTest::newRow("raceway material follows")
+        << QStringList {"ccRaceway", "PVC Schedule 40"} << QStringList {"ccRacewayMaterial=PVC"};
+    QTest::newRow("raceway material follows back") << QStringList {"ccRaceway", "PVC Schedule 40",
+        "ccRaceway", "RMC"} << QStringList {"ccRacewayMaterial=Steel"};
+    QTest::newRow("raceway material picked") << QStringList {"ccRacewayMaterial", "Steel",
+        "ccRaceway", "LFNC-B"} << QStringList {"ccRacewayMaterial=Steel"};
     // The check reads the lists as they show: 2 AWG for the 500 A device, copper as picked.
-    after("egc as picked",
-        {"ccEgcMaterial", "Copper", "ccMaterial", "Aluminum", "ccLoad", "400", "ccLength", "250"},
-        "ccResultEgc", "2 AWG copper");
+    QTest::newRow("egc as picked") << QStringList {"ccEgcMaterial", "Copper", "ccMaterial",
+        "Aluminum", "ccLoad", "400", "ccLength", "250"}
+                                   << QStringList {"ccResultEgc=2 AWG copper"};
     // DC offers its own voltages and keeps the text typed; it reads no power factor and
     // works no fault current. Only 3-phase 4-wire has a neutral that counts.
-    after("DC voltages", {"ccVoltage", "277", "ccSystem", "DC 2-wire"}, "ccVoltage", "277",
-        {"12", "24", "48"}, 6);
-    for (const char* name : {"ccPowerFactor=off: 0.85", "ccFaultAmps=off: ", "ccMotorAmps=off: 0",
-             "ccHarmonicNeutral=off: unchecked"}) {
-        const QByteArray control = QByteArray(name).split('=').value(0);
-        after(name, {"ccSystem", "DC 2-wire"}, control.constData(), std::strchr(name, '=') + 1);
-    }
-    after("1-phase 3-wire voltages",
-        {"ccVoltage", "277", "ccSystem", "DC 2-wire", "ccSystem", "1-phase 3-wire"}, "ccVoltage",
-        "277", {"120", "208", "240"}, 6);
-    after("1-phase 3-wire neutral", {"ccSystem", "1-phase 3-wire"}, "ccHarmonicNeutral",
-        "off: unchecked");
+    QTest::newRow("DC") << QStringList {"ccVoltage", "277", "ccSystem", "DC 2-wire"}
+                        << QStringList {"ccVoltage=277 [6: 12|24|48]", "ccPowerFactor=off: 0.85",
+                               "ccFaultAmps=off: ", "ccMotorAmps=off: 0",
+                               "ccHarmonicNeutral=off: unchecked"};
+    QTest::newRow("1-phase 3-wire after DC")
+        << QStringList {"ccVoltage", "277", "ccSystem", "DC 2-wire", "ccSystem", "1-phase 3-wire"}
+        << QStringList {"ccVoltage=277 [6: 120|208|240]", "ccPowerFactor=0.85",
+               "ccFaultAmps=", "ccHarmonicNeutral=off: unchecked"};
 }
 
 // What the window shows as it opens, and after the entries.
 void CircuitCheckWindowTest::controls()
 {
     QFETCH(QStringList, entries);
-    QFETCH(QString, control);
-    QFETCH(QString, shown);
-    QFETCH(QStringList, items);
-    QFETCH(int, count);
+    QFETCH(QStringList, shown);
     QVERIFY(open());
-    QCOMPARE(showsNoResult(), true);
+    QVERIFY(showsNoResult());
     QVERIFY(enter(entries));
-    QWidget* widget = find(control);
-    QCOMPARE(::shown(widget), shown);
-    if (auto* list = qobject_cast<QComboBox*>(widget); list && count) {
-        QCOMPARE(list->count(), count);
-        for (int i = 0; i < items.size(); ++i)
-            QCOMPARE(list->itemText(i), items[i]);
+    for (const QString& expected : shown) {
+        QWidget* control = find(expected.section('=', 0, 0));
+        QString seen = control->objectName() + '=' + testsupport::shownText(control);
+        if (const auto* list = qobject_cast<QComboBox*>(control); list && expected.endsWith(']')) {
+            QStringList items;
+            for (qsizetype i = 0; i <= expected.section(QStringLiteral(": "), -1).count('|'); ++i)
+                items << list->itemText(int(i));
+            seen += QStringLiteral(" [%1: %2]").arg(list->count()).arg(items.join('|'));
+        }
+        QCOMPARE(seen, expected);
     }
 }
 
 void CircuitCheckWindowTest::acceptanceFeeder_data()
 {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("powerFactor");
+    QTest::addColumn<QString>("powerFactor"); // the locale is the row's name
     QTest::addColumn<QStringList>("figures");
     QTest::addColumn<QString>("dropLine"); // of the summary
 
-    QTest::newRow("en_US") << "en_US"
-                           << "0.85"
+    QTest::newRow("en_US") << "0.85"
                            << QStringList {"500 A", "2", "250 kcmil", "terminals", "510 A",
                                   "510.0 A", "2 AWG copper", "2-1/2 EMT", "29.1 %", "1.32 %",
                                   "6.35 V", "473.65 V", "1.32 %", "6.35 V", "567 ft", "19,941 A",
                                   "Meets every check."}
                            << "Voltage drop: 6.35 V, 1.32 %, 473.65 V at the load, against the "
                               "design limit of 3 %: meets";
-    QTest::newRow("de_DE") << "de_DE"
-                           << "0,85"
+    QTest::newRow("de_DE") << "0,85"
                            << QStringList {"500 A", "2", "250 kcmil", "terminals", "510 A",
                                   "510,0 A", "2 AWG copper", "2-1/2 EMT", "29,1 %", "1,32 %",
                                   "6,35 V", "473,65 V", "1,32 %", "6,35 V", "567 ft", "19.941 A",
@@ -247,11 +196,10 @@ void CircuitCheckWindowTest::acceptanceFeeder_data()
 // closes with the main window.
 void CircuitCheckWindowTest::acceptanceFeeder()
 {
-    QFETCH(QString, locale);
     QFETCH(QString, powerFactor);
     QFETCH(QStringList, figures);
     QFETCH(QString, dropLine);
-    const testsupport::LocaleScope scope {QLocale(locale)};
+    const testsupport::LocaleScope scope {QLocale(QLatin1String(QTest::currentDataTag()))};
     VoltageDropCalculator calculator;
     ProgramWindows windows(calculator);
     QPointer<MainWindow> main = windows.showMainWindow();
@@ -302,23 +250,23 @@ void CircuitCheckWindowTest::acceptanceFeeder()
 
 void CircuitCheckWindowTest::invalidInput_data()
 {
-    QTest::addColumn<QString>("system"); // chosen first
+    QTest::addColumn<QStringList>("entries"); // after the load and the length
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("mark"); // lbl<mark>Problem; none for a box still needed
     QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("problems"); // as the list of problems says them
 
-    const auto row
-        = [](const char* tag, const char* box, const char* text, const char* mark,
-              const QString& name, const QString& reason, const char* system = "3-phase 4-wire") {
-              QTest::newRow(tag) << system << box << text << mark << reason
-                                 << name + QStringLiteral(": ") + reason;
-          };
+    const auto row = [](const char* tag, const char* box, const char* text, const char* mark,
+                         const QString& name, const QString& reason,
+                         const QStringList& entries = {}) {
+        QTest::newRow(tag) << entries << box << text << mark << reason << name + ": " + reason;
+    };
     row("not a number", "ccVoltage", "4,80,0", "Voltage", "Voltage", "not a number");
     row("out of range", "ccLoad", "-5", "Load", "Load", "above 0 and at most 1,000,000,000 A");
     row("not the system's voltage", "ccVoltage", "208", "Voltage", "Voltage",
-        "1-phase 3-wire is 120/240 V: 240 V only", "1-phase 3-wire");
+        "1-phase 3-wire is 120/240 V: 240 V only",
+        {"ccSystem", "1-phase 3-wire", "ccVoltage", "240"});
     row("not a rating", "ccOcpd", "7000", "Ocpd", "Overcurrent device",
         "Automatic, or a whole number of amperes from 1 to 6,000");
     row("not whole", "ccSets", "2.5", "Sets", "Parallel sets",
@@ -328,8 +276,7 @@ void CircuitCheckWindowTest::invalidInput_data()
     row("above the most", "ccFaultAmps", "400000", "FaultAmps", "Available fault current",
         "above 0 and at most 300,000 A");
     // An emptied box is still needed, not wrong: it is listed, not marked.
-    QTest::newRow("emptied") << "3-phase 4-wire"
-                             << "ccLength" << QString() << QString() << QString()
+    QTest::newRow("emptied") << QStringList {} << "ccLength" << QString() << QString() << QString()
                              << "Still needed: length.";
 }
 
@@ -338,18 +285,17 @@ void CircuitCheckWindowTest::invalidInput_data()
 // the other fields is marked. Putting the text right brings the result back.
 void CircuitCheckWindowTest::invalidInput()
 {
-    QFETCH(QString, system);
+    QFETCH(QStringList, entries);
     QFETCH(QString, box);
     QFETCH(QString, text);
     QFETCH(QString, mark);
     QFETCH(QString, reason);
     QFETCH(QString, problems);
-    QVERIFY(open({"ccLoad", "400", "ccLength", "250", "ccSystem", system, "ccVoltage",
-        system == QLatin1String("1-phase 3-wire") ? "240" : "480"}));
+    QVERIFY(open(QStringList {"ccLoad", "400", "ccLength", "250"} + entries));
     QVERIFY(m_window->hasResult());
     QWidget* control = find(box);
     const QString tip = control->toolTip();
-    const QString good = ::shown(control);
+    const QString good = testsupport::shownText(control);
     QVERIFY(enter({box, text}));
 
     const QString words = QStringLiteral("Invalid: ") + reason;
@@ -359,7 +305,8 @@ void CircuitCheckWindowTest::invalidInput()
         auto* sign = m_window->findChild<QAction*>(QStringLiteral("lbl%1ProblemSign").arg(other));
         QCOMPARE(sign && sign->isVisible(), marked);
         if (marked)
-            QCOMPARE(::shown(find(QStringLiteral("lbl%1Problem").arg(other))), words);
+            QCOMPARE(
+                testsupport::shownText(find(QStringLiteral("lbl%1Problem").arg(other))), words);
     }
     QCOMPARE(control->toolTip(), mark.isEmpty() ? tip : tip + QStringLiteral("\n\n") + words);
     QCOMPARE(control->accessibleDescription(), mark.isEmpty() ? QString() : words);

@@ -3,9 +3,13 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
+#include <QTextEdit>
 
 namespace testsupport {
 
@@ -39,6 +43,41 @@ bool chooseFromList(QComboBox* list, const QString& item)
         return false;
     }
     return true;
+}
+
+bool enter(QWidget* control, const QString& text)
+{
+    auto* list = qobject_cast<QComboBox*>(control);
+    if (list && !list->isEditable())
+        return chooseFromList(list, text);
+    QLineEdit* box = list ? list->lineEdit() : qobject_cast<QLineEdit*>(control);
+    if (!box || !box->isVisible()) {
+        qWarning("%s is no shown box", qPrintable(control->objectName()));
+        return false;
+    }
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+    return true;
+}
+
+QString shownText(const QWidget* control)
+{
+    QString text;
+    if (const auto* view = qobject_cast<const QTextEdit*>(control))
+        text = view->toPlainText();
+    else if (const auto* list = qobject_cast<const QComboBox*>(control))
+        text = list->currentText();
+    else if (const auto* box = qobject_cast<const QLineEdit*>(control))
+        text = box->text();
+    else if (const auto* check = qobject_cast<const QCheckBox*>(control))
+        text = check->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked");
+    else if (const auto* label = qobject_cast<const QLabel*>(control))
+        text = label->text();
+    else // no text to read: the kind of control, which no test expects
+        text = QLatin1String(control->metaObject()->className());
+    return control->isEnabled() ? text : QStringLiteral("off: ") + text;
 }
 
 bool activate(QWidget* window)

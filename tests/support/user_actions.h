@@ -23,6 +23,14 @@ namespace testsupport {
 // the item needs no scrolling into view first.
 [[nodiscard]] bool chooseFromList(QComboBox* list, const QString& item);
 
+// Gives a shown control its text as the user does: chosen from a fixed list, or typed key
+// by key over what a box or an editable list holds, the keyboard in it.
+[[nodiscard]] bool enter(QWidget* control, const QString& text);
+
+// What a control shows: its text, a list's choice, or a check box's "checked" or
+// "unchecked"; "off: " before it while the control is off.
+QString shownText(const QWidget* control);
+
 // Makes a shown window the active one and waits until the window system has done so.
 [[nodiscard]] bool activate(QWidget* window);
 
