@@ -176,6 +176,8 @@ void FillTest::reads_data()
         << false << QStringList(20, "1 12 AWG THHN/THWN-2").join("; ");
     QTest::newRow("fraction") << QStringList {"3|12 AWG|TW", "2.5|12 AWG|TW"} << false
                               << "row 1 count: a whole number from 0 to 1,000";
+    QTest::newRow("above 1,000, in German")
+        << QStringList {"1.001|14 AWG|TW"} << true << "row 0 count: a whole number from 0 to 1.000";
     QTest::newRow("not a number") << QStringList {"|12 AWG|TW", "", "three|12 AWG|TW"} << false
                                   << "row 2 count: a whole number from 0 to 1,000";
     QTest::newRow("THHN has no 1250 kcmil")
