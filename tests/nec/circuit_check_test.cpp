@@ -9,10 +9,7 @@ namespace {
 
 nec::CircuitResult check(const QStringList& edits, const numtext::Separators& separators = {})
 {
-    const nec::CircuitReading reading = nec::ReadCircuitInputs(editedCircuitTexts(edits), {});
-    if (!reading.Input)
-        qFatal("the edits %s are not a complete input", qPrintable(edits.join(", ")));
-    return nec::CheckCircuit(*reading.Input, separators);
+    return nec::CheckCircuit(readCircuitInput(edits), separators);
 }
 
 QString fixed(double value, int decimals)

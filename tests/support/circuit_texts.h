@@ -38,12 +38,10 @@ inline nec::CircuitTexts editedCircuitTexts(const QStringList& edits)
                 t.EgcMaterial = nec::Material::Aluminum;
             }},
         {"egc=Copper", [](T& t) { t.EgcMaterial = nec::Material::Copper; }},
-        {"egc=Aluminum", [](T& t) { t.EgcMaterial = nec::Material::Aluminum; }},
         {"insulation=THW", [](T& t) { t.Insulation = nec::Insulation::Thw; }},
         {"insulation=TW", [](T& t) { t.Insulation = nec::Insulation::Tw; }},
         {"insulation=Bare", [](T& t) { t.Insulation = nec::Insulation::Bare; }},
         {"terminal=60 °C", [](T& t) { t.TerminalRating = nec::TemperatureRating::C60; }},
-        {"terminal=90 °C", [](T& t) { t.TerminalRating = nec::TemperatureRating::C90; }},
         {"largest=1 AWG", [](T& t) { t.LargestSizePerSet = nec::ConductorSize::Awg1; }},
         {"ambient unit=°F", [](T& t) { t.AmbientUnit = nec::TemperatureUnit::Fahrenheit; }},
         {"harmonic neutral", [](T& t) { t.HarmonicNeutral = true; }},
