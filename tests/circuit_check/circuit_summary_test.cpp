@@ -102,6 +102,10 @@ void CircuitSummaryTest::texts_data()
         << QStringList {"Conductor size: none, the ambient table gives no factor for 60 °C "
                         "insulation at this ambient: does not meet",
                "Does not meet: conductor size."};
+    // No standard rating above 6,250 A, and so no size: the verdict names both.
+    QTest::newRow("two checks not met")
+        << QStringList {"load=5000"} << QStringList {}
+        << QStringList {"Does not meet: device rating, conductor size."};
     // One set of 1000 kcmil and a 2 AWG, 5.507 in², above the largest ENT's 1.316 in².
     QTest::newRow("no raceway")
         << QStringList {"raceway=ENT", "sets=1"} << QStringList {}
