@@ -132,7 +132,7 @@ void CircuitCheckWindow::materialChanged()
 {
     if (!m_egcMaterialPicked) {
         const QSignalBlocker quiet(m_ui.egcMaterial);
-        ui::chooseValue(m_ui.egcMaterial, m_ui.material->currentData().toInt());
+        ui::chooseValue(m_ui.egcMaterial, ui::chosenValue(m_ui.material));
     }
 }
 
