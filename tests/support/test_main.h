@@ -6,9 +6,12 @@
 #include "app/application_setup.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTest>
+#include <QThread>
 
 namespace testsupport {
 
@@ -48,6 +51,18 @@ public:
     LocaleScope& operator=(const LocaleScope&) = delete;
 };
 
+// Qt's worker threads (the raster engine's pool, the file dialogs' gatherer) are detached:
+// QThread::wait() returns once a thread's work is done, while the thread is still being
+// torn down. LeakSanitizer stops every thread at exit and can crash on one half gone, so
+// a test that had an application waits for them to go before it returns.
+inline void awaitWorkerThreadsGone()
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    const QDeadlineTimer deadline(std::chrono::seconds(5));
+    while (tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() > 1 && !deadline.hasExpired())
+        QThread::msleep(1);
+}
+
 } // namespace testsupport
 
 // The entry point of tests that open windows, with the screen pinned by `pinScreen`.
@@ -55,12 +70,17 @@ public:
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
         pinScreen();                                                                               \
-        QApplication application(argc, argv);                                                      \
-        configureApplication(application);                                                         \
-        testsupport::keepFilesApart();                                                             \
-        testsupport::pinLocale();                                                                  \
-        TestObject test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                    \
+        int failures = 0;                                                                          \
+        {                                                                                          \
+            QApplication application(argc, argv);                                                  \
+            configureApplication(application);                                                     \
+            testsupport::keepFilesApart();                                                         \
+            testsupport::pinLocale();                                                              \
+            TestObject test;                                                                       \
+            failures = QTest::qExec(&test, argc, argv);                                            \
+        }                                                                                          \
+        testsupport::awaitWorkerThreadsGone();                                                     \
+        return failures;                                                                           \
     }
 
 // For tests that open windows.
